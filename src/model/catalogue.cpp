@@ -1,0 +1,7 @@
+#include "elementmodel.h"
+
+namespace talvex {
+
+void registerElementKinds(KindRegistrar &) {}
+
+} // namespace talvex

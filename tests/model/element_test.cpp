@@ -1,0 +1,210 @@
+#include "element.h"
+#include "fatal.h"
+#include "modelerror.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+using namespace talvex;
+
+namespace {
+
+Category category(std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h)
+{
+    Category c;
+    c.name = "Markt";
+    c.x = x;
+    c.y = y;
+    c.width = w;
+    c.height = h;
+    return c;
+}
+
+// Allocates and fills slots the way placing does.
+void placeElements(ElementTable &table, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        const std::uint16_t n = table.AllocateElementNumber();
+        InitElementRecord(table.at(n), category(1, 1, 1, 1), n);
+    }
+}
+
+} // namespace
+
+struct PixelRectCase
+{
+    std::int32_t x, y, w, h;
+    PixelRect expected;
+};
+
+class PixelRectTest : public ::testing::TestWithParam<PixelRectCase>
+{};
+
+TEST_P(PixelRectTest, FollowsTheCells)
+{
+    const PixelRectCase &c = GetParam();
+    EXPECT_EQ(pixelRectOf(c.x, c.y, c.w, c.h), c.expected);
+
+    Element record;
+    InitElementRecord(record, category(c.x, c.y, c.w, c.h), 9);
+    EXPECT_EQ(record.pixelRect(), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cells, PixelRectTest,
+                         ::testing::Values(PixelRectCase{3, 2, 5, 1, {48, 24, 167, 47}},
+                                           PixelRectCase{1, 1, 1, 1, {0, 0, 23, 23}},
+                                           PixelRectCase{1, 1, 43, 36, {0, 0, 1031, 863}},
+                                           PixelRectCase{3, 2, 1, 5, {48, 24, 71, 143}}));
+
+TEST(PixelRect, OverflowIsAModelError)
+{
+    const auto big = std::numeric_limits<std::int32_t>::max();
+    EXPECT_THROW(pixelRectOf(big, 1, 1, 1), ModelError);
+    EXPECT_THROW(pixelRectOf(1, 1, big, 1), ModelError);
+    EXPECT_THROW(pixelRectOf(1, std::numeric_limits<std::int32_t>::min(), 1, 1), ModelError);
+}
+
+TEST(InitElementRecord, CopiesTheHeadAndLeavesNoSharedText)
+{
+    Category templ = category(3, 2, 5, 1);
+    templ.orientation = Horizontal;
+    templ.orientable = 1;
+    templ.firstKind = 215;
+    templ.lastKind = 224;
+    Element record;
+    record.spare = 77;
+    InitElementRecord(record, templ, 7);
+
+    EXPECT_EQ(record.head, templ);
+    EXPECT_EQ(record.number, 7);
+    EXPECT_EQ(record.spare, 0);
+
+    templ.name[0] = 'X';
+    EXPECT_EQ(record.head.name, "Markt");
+}
+
+TEST(InitElementRecord, OverflowLeavesTheRecordUntouched)
+{
+    Element record;
+    InitElementRecord(record, category(1, 1, 1, 1), 4);
+    const Element before = record;
+    EXPECT_THROW(
+        InitElementRecord(record, category(std::numeric_limits<std::int32_t>::max(), 1, 1, 1), 5),
+        ModelError);
+    EXPECT_EQ(record, before);
+}
+
+TEST(ElementTable, EverySlotHoldsTheSheetAfterInit)
+{
+    ElementTable table;
+    table.InitElementTable();
+    for (int n : {0, 1, 774, LastElementNumber}) {
+        const Element &slot = table.at(n);
+        EXPECT_EQ(slot.head.name, "Zeichenfläche") << n;
+        EXPECT_EQ(slot.head.x, 1);
+        EXPECT_EQ(slot.head.y, 1);
+        EXPECT_EQ(slot.head.width, 43);
+        EXPECT_EQ(slot.head.height, 36);
+        EXPECT_EQ(slot.head.orientation, 0);
+        EXPECT_EQ(slot.head.firstKind, 0);
+        EXPECT_EQ(slot.number, 0);
+        EXPECT_EQ(slot.pixelRect(), (PixelRect{0, 0, 1031, 863}));
+        EXPECT_EQ(slot.spare, 0);
+    }
+    EXPECT_EQ(table.sheetRecord(), table.at(0));
+}
+
+TEST(ElementTable, AccessOutsideTheTableIsAModelError)
+{
+    ElementTable table;
+    table.InitElementTable();
+    EXPECT_THROW(table.at(-1), ModelError);
+    EXPECT_THROW(table.at(ElementSlotCount), ModelError);
+    EXPECT_NO_THROW(table.at(LastElementNumber));
+}
+
+TEST(ElementTable, AllocatesInOrderUpToTheLastSlot)
+{
+    ElementTable table;
+    table.InitElementTable();
+    EXPECT_EQ(table.AllocateElementNumber(), 1);
+    EXPECT_EQ(table.AllocateElementNumber(), 2);
+    EXPECT_EQ(table.AllocateElementNumber(), 3);
+
+    ElementTable full;
+    full.InitElementTable();
+    placeElements(full, LastElementNumber - 1);
+    EXPECT_EQ(full.AllocateElementNumber(), LastElementNumber);
+}
+
+TEST(ElementTable, ReinitRestartsTheCursor)
+{
+    ElementTable table;
+    table.InitElementTable();
+    placeElements(table, 5);
+    table.InitElementTable();
+    EXPECT_EQ(table.AllocateElementNumber(), 1);
+    EXPECT_EQ(table.at(5).number, 0);
+}
+
+TEST(ElementTable, AfterTheLastSlotAFreeSlotIsReused)
+{
+    // A slot that was handed out but never filled counts as free on the second round.
+    ElementTable table;
+    table.InitElementTable();
+    for (int i = 0; i < LastElementNumber; ++i) {
+        const std::uint16_t n = table.AllocateElementNumber();
+        if (n != 100)
+            InitElementRecord(table.at(n), category(1, 1, 1, 1), n);
+    }
+    EXPECT_EQ(table.AllocateElementNumber(), 100);
+}
+
+TEST(ElementTableDeathTest, TheAllocationAfterAFullTableEndsWithExitCode3)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    auto fillAndOverflow = [] {
+        ElementTable table;
+        table.InitElementTable();
+        placeElements(table, LastElementNumber);
+        table.AllocateElementNumber();
+    };
+    EXPECT_EXIT(fillAndOverflow(), ::testing::ExitedWithCode(3), "^Überlauf der Elemente\n$");
+}
+
+TEST(FatalDeathTest, AnInstalledHandlerSeesTextAndCodeBeforeTheExit)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    auto run = [] {
+        setFatalHandler([](const std::string &text, int code) {
+            std::fprintf(stderr, "handler:%s:%d\n", text.c_str(), code);
+        });
+        fatalError("Test", 5);
+    };
+    EXPECT_EXIT(run(), ::testing::ExitedWithCode(5), "handler:Test:5");
+}
+
+TEST(OccupancyGrid, ClearsOnlyTheGivenColumnsAndRows)
+{
+    OccupancyGrid grid;
+    grid.set(1, 1, 4);
+    grid.set(42, 35, 5);
+    grid.set(43, 36, 6);
+    grid.ClearOccupancyGrid(42, 35);
+    EXPECT_EQ(grid.at(1, 1), 0);
+    EXPECT_EQ(grid.at(42, 35), 0);
+    EXPECT_EQ(grid.at(43, 36), 6);
+}
+
+TEST(OccupancyGrid, CellsOutsideTheGridAreModelErrors)
+{
+    OccupancyGrid grid;
+    EXPECT_THROW(grid.at(0, 1), ModelError);
+    EXPECT_THROW(grid.at(44, 1), ModelError);
+    EXPECT_THROW(grid.set(1, 37, 1), ModelError);
+    EXPECT_THROW(grid.ClearOccupancyGrid(44, 36), ModelError);
+    EXPECT_THROW(grid.ClearOccupancyGrid(43, -1), ModelError);
+    EXPECT_NO_THROW(grid.ClearOccupancyGrid(43, 36));
+    EXPECT_EQ(grid.at(43, 36), 0);
+}
