@@ -1,0 +1,73 @@
+#pragma once
+
+#include "element.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace talvex {
+
+// Sheet size computed once at start from the size of the sheet panel.
+struct SheetGeometry
+{
+    int columns = 0;   // (panel width + 23) div 24
+    int rows = 0;      // (panel height + 23) div 24
+    int imageLeft = 0; // border + bevel
+    int imageTop = 0;
+    int imageWidth = 0; // panel width - 2 x border - 2 x bevel
+    int imageHeight = 0;
+    std::string horizontalError; // "HorizontalMax müsste N sein" when columns > 43, else empty
+    std::string verticalError;   // "VerticalMax müsste N sein" when rows > 36, else empty
+    bool fits() const { return horizontalError.empty() && verticalError.empty(); }
+};
+
+SheetGeometry sheetGeometry(int panelWidth, int panelHeight, int borderWidth = 1,
+                            int bevelWidth = 4);
+
+// Main window position: right edge of the screen, centred vertically (truncating division).
+int mainWindowLeft(int screenWidth, int windowWidth);
+int mainWindowTop(int screenHeight, int windowHeight);
+
+// A rectangle of pixels, all bounds inclusive.
+struct PixelSquare
+{
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    bool operator==(const PixelSquare &) const = default;
+};
+
+// The four 3 x 3 corner marks of an element's pixel rectangle, in the order
+// top-left, top-right, bottom-right, bottom-left.
+std::array<PixelSquare, 4> cornerMarks(const PixelRect &rect);
+
+// Column widths and positions of the inspector, recomputed at every resize.
+struct InspectorLayout
+{
+    int comboBoxWidth = 0;     // window width - 8
+    int elementKeyWidth = 0;   // half = panelWidth * 5 div 10
+    int elementValueWidth = 0; // element list width - half
+    int commonKeyWidth = 0;
+    int commonValueWidth = 0; // common list width - half
+    int cellImgLeft = 0;      // panelWidth div 2 - 12
+    int cellKeyWidth = 0;
+    int cellValueWidth = 0; // panelWidth - half
+};
+
+InspectorLayout inspectorLayout(int windowWidth, int panelWidth, int elementListWidth,
+                                int commonListWidth);
+
+// Where a value editor of editorHeight opens beside the inspector: left edge overlapping the
+// inspector's right frame by 4 pixels, middle 85 pixels below the top of the cell panel.
+struct EditorPosition
+{
+    int left = 0;
+    int top = 0;
+};
+
+EditorPosition editorPosition(int inspectorLeft, int inspectorTop, int inspectorWidth,
+                              int cellPanelTop, int editorHeight);
+
+} // namespace talvex
