@@ -34,9 +34,4 @@ std::string FormatElementNumber(int n);
 // nullopt when they are not a decimal number.
 std::optional<int> readElementNumber(std::string_view entry);
 
-// Translates a mask written as "mask;keepLiterals;blank" with 0 = required digit and 9 =
-// optional digit into Qt's notation, where 9 is required and 0 optional. Only the mask field is
-// translated; the blank character stays Qt's own.
-std::string toQtInputMask(std::string_view mask);
-
 } // namespace talvex
