@@ -9,15 +9,11 @@ namespace talvex {
 void KindCatalogue::AddKind(std::string tile, const std::vector<std::uint8_t> &propertyIndexes,
                             const std::vector<std::string> &defaultTexts)
 {
-    // The count goes on past the last place so that the build can report the overflow;
-    // nothing is ever stored beyond it.
-    if (m_count < UINT16_MAX)
-        ++m_count;
     if (propertyIndexes.size() != defaultTexts.size())
         fatalError("Zahl der Properties entspricht nicht Zahl der Strings", 1);
-    if (m_count > KindPlaces)
-        return;
 
+    // The list is built before the count moves, so that a bad index registers nothing and
+    // leaves the following kinds at their numbers.
     Default kind;
     kind.tile = std::move(tile);
     kind.props.reserve(propertyIndexes.size());
@@ -27,7 +23,13 @@ void KindCatalogue::AddKind(std::string tile, const std::vector<std::uint8_t> &p
             {entry.name, entry.valueType, utf8Left(defaultTexts[i], MaxValueLength)});
     }
     kind.propIndexes = propertyIndexes;
-    m_kinds[m_count - 1u] = std::move(kind);
+
+    // The count goes on past the last place so that the build can report the overflow;
+    // nothing is ever stored beyond it.
+    if (m_count < UINT16_MAX)
+        ++m_count;
+    if (m_count <= KindPlaces)
+        m_kinds[m_count - 1u] = std::move(kind);
 }
 
 void KindCatalogue::clear()

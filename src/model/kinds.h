@@ -31,7 +31,8 @@ class KindCatalogue
 {
 public:
     // Registers the next kind. Ends the process (exit code 1) when the two lists differ in
-    // length; throws ModelError when all places are taken or an index is out of range.
+    // length; throws ModelError and registers nothing when an index is out of range. Beyond
+    // the last place the count still rises but nothing is stored.
     void AddKind(std::string tile, const std::vector<std::uint8_t> &propertyIndexes,
                  const std::vector<std::string> &defaultTexts);
 
