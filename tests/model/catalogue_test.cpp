@@ -212,23 +212,26 @@ TEST(CatalogueEdgeCases, InnerPreferenceCellsHaveNoProperties)
 
 // --- Rules over all kinds ----------------------------------------------------------------------
 
+// The left cells switch on exactly the inputs their formula uses, and together cover every
+// non-empty choice of x1, x2, x3 once.
 TEST(CatalogueRules, FreeFunctionInputsFollowTheFormula)
 {
-    int checked = 0;
+    std::set<std::string> choices;
     for (int n = 1; n <= KindPlaces; ++n) {
         const std::string *formula = valueOf(kind(n), 15);
         if (!formula)
             continue;
-        ++checked;
+        std::string choice;
         for (std::uint8_t input : {8, 9, 10}) {
             const std::string x = "x" + std::to_string(input - 7);
+            const bool used = formula->find(x) != std::string::npos;
             ASSERT_NE(valueOf(kind(n), input), nullptr) << n;
-            EXPECT_EQ(*valueOf(kind(n), input),
-                      formula->find(x) != std::string::npos ? "ja" : "nein")
-                << n << " " << x;
+            EXPECT_EQ(*valueOf(kind(n), input), used ? "ja" : "nein") << n << " " << x;
+            choice += used ? x : "";
         }
+        EXPECT_TRUE(choices.insert(choice).second) << n << " repeats " << choice;
     }
-    EXPECT_EQ(checked, 7);
+    EXPECT_EQ(choices, (std::set<std::string>{"x1", "x2", "x3", "x1x2", "x1x3", "x2x3", "x1x2x3"}));
 }
 
 // Every default is at most 20 characters and one of the texts its value type allows; no kind
