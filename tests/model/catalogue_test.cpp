@@ -164,6 +164,8 @@ TEST(KindTiles, ReservedPlacesStayEmpty)
 
 // --- Single kinds worth pinning ----------------------------------------------------------------
 
+namespace {
+
 using NamedValues = std::vector<std::pair<std::string, std::string>>;
 
 NamedValues namedValues(const Default &k)
@@ -173,6 +175,8 @@ NamedValues namedValues(const Default &k)
         out.emplace_back(p.name, p.value);
     return out;
 }
+
+} // namespace
 
 TEST(CatalogueEdgeCases, FirstLastAndForkKinds)
 {
