@@ -28,9 +28,14 @@ FatalHandler setFatalHandler(FatalHandler handler)
     return previous;
 }
 
-void fatalError(const std::string &text, int exitCode)
+void reportFatal(const std::string &text, int exitCode)
 {
     installedHandler()(text, exitCode);
+}
+
+void fatalError(const std::string &text, int exitCode)
+{
+    reportFatal(text, exitCode);
     std::exit(exitCode);
 }
 

@@ -4,12 +4,6 @@
 
 namespace talvex {
 
-int ToolClassOf(PaletteButton button)
-{
-    const int position = static_cast<int>(button);
-    return position >= 1 && position < PointerToolClass ? position : PointerToolClass;
-}
-
 PaletteButton paletteButtonAt(int position)
 {
     checkIndex(position, 1, ToolClassCount, "Werkzeugpalette");

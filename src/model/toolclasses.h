@@ -41,7 +41,11 @@ enum class PaletteButton : std::uint8_t
 };
 
 // Tool class 1 to 23 of a palette button; every button but the 22 placing ones gives 23.
-int ToolClassOf(PaletteButton button);
+constexpr int ToolClassOf(PaletteButton button)
+{
+    const int position = static_cast<int>(button);
+    return position >= 1 && position < PointerToolClass ? position : PointerToolClass;
+}
 
 // The button at position 1 to 23 of the palette; throws ModelError otherwise.
 PaletteButton paletteButtonAt(int position);
