@@ -8,6 +8,8 @@
 
 using namespace talvex;
 
+namespace {
+
 // --- sheet size from the panel ---
 
 struct SheetCase
@@ -132,3 +134,5 @@ TEST(EditorPosition, BesideTheInspector)
     EXPECT_EQ(editorPosition(10, 0, 100, 50, 191).top, 40);
     EXPECT_THROW(editorPosition(std::numeric_limits<int>::max(), 0, 10, 0, 0), ModelError);
 }
+
+} // namespace

@@ -25,8 +25,6 @@ B pressedButton(const PaletteState &palette)
     return count == 1 ? found : B::Other;
 }
 
-} // namespace
-
 class Palette : public ::testing::Test
 {
 protected:
@@ -345,3 +343,5 @@ INSTANTIATE_TEST_SUITE_P(Texts, LowerFirst,
                                            std::pair<std::string, std::string>{"@A", "@A"},
                                            std::pair<std::string, std::string>{"[", "["},
                                            std::pair<std::string, std::string>{"\xC3", "\xC3"}));
+
+} // namespace
