@@ -91,7 +91,7 @@ struct KindCase
 {
     int kind;
     bool distribEnabled, dynInputEnabled;
-    const char *hints[3];
+    const char *chosenHint;
 };
 
 class ConductorKind : public Palette, public ::testing::WithParamInterface<KindCase>
@@ -109,25 +109,17 @@ TEST_P(ConductorKind, SetsEnabledStatesAndHints)
                                                           : true;
         EXPECT_EQ(palette.isEnabled(button), expected) << position;
     }
-    for (int selector = 0; selector < 3; ++selector)
-        EXPECT_EQ(palette.selectorHint(selector), c.hints[selector]) << selector;
+    for (int selector = 0; selector < 3; ++selector) {
+        EXPECT_EQ(palette.selectorHint(selector),
+                  selector == c.kind ? c.chosenHint : "Leiterart auswählen")
+            << selector;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Kinds, ConductorKind,
-    ::testing::Values(
-        KindCase{0,
-                 true,
-                 true,
-                 {"Leiterart: Zahlenwerte", "Leiterart auswählen", "Leiterart auswählen"}},
-        KindCase{1,
-                 true,
-                 false,
-                 {"Leiterart auswählen", "Leiterart: Verteilungen", "Leiterart auswählen"}},
-        KindCase{2,
-                 false,
-                 false,
-                 {"Leiterart auswählen", "Leiterart auswählen", "Leiterart: Entscheidungen"}}));
+INSTANTIATE_TEST_SUITE_P(Kinds, ConductorKind,
+                         ::testing::Values(KindCase{0, true, true, "Leiterart: Zahlenwerte"},
+                                           KindCase{1, true, false, "Leiterart: Verteilungen"},
+                                           KindCase{2, false, false, "Leiterart: Entscheidungen"}));
 
 // --- a disabled button delivers no click ---
 
@@ -319,7 +311,9 @@ TEST_F(Palette, ButtonsAndKindsOutsideTheRangesAreModelErrors)
 
 // --- LowerFirstLetter ---
 
-class LowerFirst : public ::testing::TestWithParam<std::pair<std::string, std::string>>
+using Lowered = std::pair<std::string, std::string>;
+
+class LowerFirst : public ::testing::TestWithParam<Lowered>
 {};
 
 TEST_P(LowerFirst, LowersOnlyTheFirstCharacter)
@@ -328,20 +322,12 @@ TEST_P(LowerFirst, LowersOnlyTheFirstCharacter)
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, LowerFirst,
-                         ::testing::Values(std::pair<std::string, std::string>{"Weiterleiter",
-                                                                               "weiterleiter"},
-                                           std::pair<std::string, std::string>{
-                                               "Eingeber (statisch)", "eingeber (statisch)"},
-                                           std::pair<std::string, std::string>{"", ""},
-                                           std::pair<std::string, std::string>{"Z", "z"},
-                                           std::pair<std::string, std::string>{"AB", "aB"},
-                                           std::pair<std::string, std::string>{"Äpfel", "äpfel"},
-                                           std::pair<std::string, std::string>{"Öl", "öl"},
-                                           std::pair<std::string, std::string>{"Ü", "ü"},
-                                           std::pair<std::string, std::string>{"Éclair", "Éclair"},
-                                           std::pair<std::string, std::string>{"äÄ", "äÄ"},
-                                           std::pair<std::string, std::string>{"@A", "@A"},
-                                           std::pair<std::string, std::string>{"[", "["},
-                                           std::pair<std::string, std::string>{"\xC3", "\xC3"}));
+                         ::testing::Values(Lowered{"Weiterleiter", "weiterleiter"},
+                                           Lowered{"Eingeber (statisch)", "eingeber (statisch)"},
+                                           Lowered{"", ""}, Lowered{"Z", "z"}, Lowered{"AB", "aB"},
+                                           Lowered{"Äpfel", "äpfel"}, Lowered{"Öl", "öl"},
+                                           Lowered{"Ü", "ü"}, Lowered{"Éclair", "Éclair"},
+                                           Lowered{"äÄ", "äÄ"}, Lowered{"@A", "@A"},
+                                           Lowered{"[", "["}, Lowered{"\xC3", "\xC3"}));
 
 } // namespace
