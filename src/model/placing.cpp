@@ -55,19 +55,23 @@ bool placementFits(GridCell cell, int width, int height, int columns, int rows,
     return true;
 }
 
-std::vector<TilePlacement> tileLayout(std::uint16_t firstKind, int width, int height, GridCell cell)
+std::vector<TilePlacement> tileLayout(std::uint16_t firstKind, int width, int height,
+                                      const GridCell cell)
 {
     std::vector<TilePlacement> tiles;
     const std::int32_t left = checkedMul(cell.col0, CellSize);
     const std::int32_t top = checkedMul(cell.row0, CellSize);
     if (height < 2) {
-        for (int i = 0; i < width; ++i)
-            tiles.push_back({kindAt(firstKind, i), checkedAdd(left, checkedMul(i, CellSize)), top});
+        for (int i = 0; i < width; ++i) {
+            const std::int32_t px = checkedAdd(left, checkedMul(i, CellSize));
+            tiles.push_back({kindAt(firstKind, i), px, top});
+        }
     } else {
         // The vertical tiles follow the horizontal ones in the kind catalogue.
-        for (int j = 0; j < height; ++j)
-            tiles.push_back({kindAt(firstKind, std::int64_t{height} + j), left,
-                             checkedAdd(top, checkedMul(j, CellSize))});
+        for (int j = 0; j < height; ++j) {
+            const std::int32_t py = checkedAdd(top, checkedMul(j, CellSize));
+            tiles.push_back({kindAt(firstKind, std::int64_t{height} + j), left, py});
+        }
     }
     return tiles;
 }

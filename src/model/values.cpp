@@ -116,8 +116,9 @@ std::string FormatDecimal(double x)
 
     // The largest double has 309 digits before the point.
     std::array<char, 320> buffer{};
+    char *const first = buffer.data();
     const auto [end, error] =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), x, std::chars_format::fixed, 2);
+        std::to_chars(first, first + buffer.size(), x, std::chars_format::fixed, 2);
     if (error != std::errc{})
         return "NaN";
     std::string text(buffer.data(), end);

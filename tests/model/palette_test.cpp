@@ -116,10 +116,13 @@ TEST_P(ConductorKind, SetsEnabledStatesAndHints)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Kinds, ConductorKind,
-                         ::testing::Values(KindCase{0, true, true, "Leiterart: Zahlenwerte"},
-                                           KindCase{1, true, false, "Leiterart: Verteilungen"},
-                                           KindCase{2, false, false, "Leiterart: Entscheidungen"}));
+const KindCase KindCases[] = {
+    {0, true, true, "Leiterart: Zahlenwerte"},
+    {1, true, false, "Leiterart: Verteilungen"},
+    {2, false, false, "Leiterart: Entscheidungen"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Kinds, ConductorKind, ::testing::ValuesIn(KindCases));
 
 // --- a disabled button delivers no click ---
 
