@@ -32,6 +32,8 @@ public:
     // Start state: pointer tool pressed, tool class 0, category "kein Element", outline 0 x 0,
     // conductor kind 1 (distributions), DynInputTBtn disabled.
     explicit PaletteState(const ToolClassTable &toolClasses);
+    // The state keeps a reference to the table: a temporary would leave it dangling.
+    explicit PaletteState(ToolClassTable &&) = delete;
 
     // The click on a palette button. A disabled button delivers no click and changes nothing;
     // returns whether the click was delivered (the window then hides the about box).

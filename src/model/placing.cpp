@@ -1,0 +1,107 @@
+#include "placing.h"
+
+#include "modelerror.h"
+
+#include <cstdint>
+#include <limits>
+
+namespace talvex {
+
+namespace {
+
+// Rounds a pixel position to the nearest grid line. Floor division, so that a position left of
+// or above the sheet gives a negative cell that the placing test refuses.
+int nearestGridLine(int pixel)
+{
+    const std::int64_t shifted = std::int64_t{pixel} + CellSize / 2;
+    const std::int64_t line =
+        shifted >= 0 ? shifted / CellSize : -((-shifted + CellSize - 1) / CellSize);
+    return static_cast<int>(line);
+}
+
+std::uint16_t kindAt(std::uint16_t firstKind, std::int64_t offset)
+{
+    const std::int64_t kind = firstKind + offset;
+    checkIndex(kind, 0, std::numeric_limits<std::uint16_t>::max(), "Elementarten");
+    return static_cast<std::uint16_t>(kind);
+}
+
+} // namespace
+
+GridCell snapToGrid(int x, int y)
+{
+    return {nearestGridLine(x), nearestGridLine(y)};
+}
+
+bool placementFits(GridCell cell, int width, int height, int columns, int rows,
+                   const OccupancyGrid &occupancy)
+{
+    if (width <= 0 || height <= 0 || cell.col0 < 0 || cell.row0 < 0)
+        return false;
+
+    // Last covered column and row, counted from 1. The rightmost sheet column stays free, and
+    // nothing may reach beyond the occupancy grid, whatever sheet size the caller passes.
+    const std::int64_t lastColumn = std::int64_t{cell.col0} + width;
+    const std::int64_t lastRow = std::int64_t{cell.row0} + height;
+    if (lastColumn + 1 > columns || lastRow > rows)
+        return false;
+    if (lastColumn > MaxColumns || lastRow > MaxRows)
+        return false;
+
+    for (int column = cell.col0 + 1; column <= lastColumn; ++column)
+        for (int row = cell.row0 + 1; row <= lastRow; ++row)
+            if (occupancy.at(column, row) != 0)
+                return false;
+    return true;
+}
+
+std::vector<TilePlacement> tileLayout(std::uint16_t firstKind, int width, int height,
+                                      const GridCell cell)
+{
+    std::vector<TilePlacement> tiles;
+    const std::int32_t left = checkedMul(cell.col0, CellSize);
+    const std::int32_t top = checkedMul(cell.row0, CellSize);
+    if (height < 2) {
+        for (int i = 0; i < width; ++i) {
+            const std::int32_t px = checkedAdd(left, checkedMul(i, CellSize));
+            tiles.push_back({kindAt(firstKind, i), px, top});
+        }
+    } else {
+        // The vertical tiles follow the horizontal ones in the kind catalogue.
+        for (int j = 0; j < height; ++j) {
+            const std::int32_t py = checkedAdd(top, checkedMul(j, CellSize));
+            tiles.push_back({kindAt(firstKind, std::int64_t{height} + j), left, py});
+        }
+    }
+    return tiles;
+}
+
+std::uint16_t firstTileKind(std::uint16_t firstKind, int height)
+{
+    return height < 2 ? firstKind : kindAt(firstKind, height);
+}
+
+bool orientMenuOffered(int outlineWidth, int outlineHeight, bool orientable)
+{
+    return (outlineWidth > 1 || outlineHeight > 1) && orientable;
+}
+
+void markOccupied(OccupancyGrid &occupancy, const Element &element)
+{
+    const Category &head = element.head;
+    if (head.width <= 0 || head.height <= 0)
+        return;
+    const std::int64_t lastColumn = std::int64_t{head.x} + head.width - 1;
+    const std::int64_t lastRow = std::int64_t{head.y} + head.height - 1;
+    // Check the whole rectangle first so that a bad record marks no cell at all.
+    checkIndex(head.x, 1, MaxColumns, "Belegungsraster (Spalte)");
+    checkIndex(lastColumn, 1, MaxColumns, "Belegungsraster (Spalte)");
+    checkIndex(head.y, 1, MaxRows, "Belegungsraster (Zeile)");
+    checkIndex(lastRow, 1, MaxRows, "Belegungsraster (Zeile)");
+
+    for (int column = head.x; column <= lastColumn; ++column)
+        for (int row = head.y; row <= lastRow; ++row)
+            occupancy.set(column, row, element.number);
+}
+
+} // namespace talvex

@@ -1,0 +1,138 @@
+#include "geometry.h"
+
+#include "modelerror.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+using namespace talvex;
+
+namespace {
+
+// --- sheet size from the panel ---
+
+struct SheetCase
+{
+    int panelWidth, panelHeight;
+    int columns, rows, imageWidth, imageHeight;
+    const char *horizontalError;
+    const char *verticalError;
+};
+
+class SheetSize : public ::testing::TestWithParam<SheetCase>
+{};
+
+TEST_P(SheetSize, CountsOuterCellsAndShrinksTheImage)
+{
+    const SheetCase &c = GetParam();
+    const SheetGeometry sheet = sheetGeometry(c.panelWidth, c.panelHeight);
+    EXPECT_EQ(sheet.columns, c.columns);
+    EXPECT_EQ(sheet.rows, c.rows);
+    EXPECT_EQ(sheet.imageLeft, 5);
+    EXPECT_EQ(sheet.imageTop, 5);
+    EXPECT_EQ(sheet.imageWidth, c.imageWidth);
+    EXPECT_EQ(sheet.imageHeight, c.imageHeight);
+    EXPECT_EQ(sheet.horizontalError, c.horizontalError);
+    EXPECT_EQ(sheet.verticalError, c.verticalError);
+    EXPECT_EQ(sheet.fits(), !*c.horizontalError && !*c.verticalError);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Panels, SheetSize,
+    ::testing::Values(SheetCase{1004, 832, 42, 35, 994, 822, "", ""},
+                      SheetCase{1032, 864, 43, 36, 1022, 854, "", ""},
+                      SheetCase{1033, 864, 44, 36, 1023, 854, "HorizontalMax müsste 44 sein", ""},
+                      SheetCase{1032, 865, 43, 37, 1022, 855, "", "VerticalMax müsste 37 sein"},
+                      SheetCase{1056, 900, 44, 38, 1046, 890, "HorizontalMax müsste 44 sein",
+                                "VerticalMax müsste 38 sein"},
+                      SheetCase{24, 25, 1, 2, 14, 15, "", ""}, SheetCase{1, 0, 1, 0, 0, 0, "", ""},
+                      SheetCase{-50, 4, 0, 1, 0, 0, "", ""}));
+
+TEST(SheetSize, HugePanelDoesNotOverflow)
+{
+    const int max = std::numeric_limits<int>::max();
+    const SheetGeometry sheet = sheetGeometry(max, max);
+    EXPECT_EQ(sheet.columns, 89478486);
+    EXPECT_EQ(sheet.imageWidth, max - 10);
+    EXPECT_EQ(sheet.horizontalError, "HorizontalMax müsste 89478486 sein");
+    EXPECT_FALSE(sheet.fits());
+}
+
+// --- main window position ---
+
+TEST(MainWindowPosition, RightEdgeAndTruncatedCentre)
+{
+    EXPECT_EQ(mainWindowLeft(1024, 1012), 12);
+    EXPECT_EQ(mainWindowTop(768, 957), -94);
+    EXPECT_EQ(mainWindowTop(1024, 957), 33);
+    EXPECT_EQ(mainWindowTop(1080, 957), 61);
+    EXPECT_THROW(mainWindowLeft(std::numeric_limits<int>::min(), 1), ModelError);
+}
+
+// --- corner marks ---
+
+TEST(CornerMarks, CentredOnTheCornersInOrder)
+{
+    const std::array<PixelSquare, 4> marks = cornerMarks({48, 24, 167, 47});
+    EXPECT_EQ(marks[0], (PixelSquare{47, 23, 49, 25}));
+    EXPECT_EQ(marks[1], (PixelSquare{166, 23, 168, 25}));
+    EXPECT_EQ(marks[2], (PixelSquare{166, 46, 168, 48}));
+    EXPECT_EQ(marks[3], (PixelSquare{47, 46, 49, 48}));
+}
+
+TEST(CornerMarks, TopLeftOfTheSheetReachesOutside)
+{
+    const std::array<PixelSquare, 4> marks = cornerMarks({0, 0, 23, 23});
+    EXPECT_EQ(marks[0], (PixelSquare{-1, -1, 1, 1}));
+    EXPECT_EQ(marks[2], (PixelSquare{22, 22, 24, 24}));
+    const int max = std::numeric_limits<int>::max();
+    EXPECT_THROW(cornerMarks({0, 0, max, 0}), ModelError);
+}
+
+// --- inspector layout ---
+
+struct LayoutCase
+{
+    int windowWidth, panelWidth, elementListWidth, commonListWidth;
+    InspectorLayout expected;
+};
+
+class InspectorColumns : public ::testing::TestWithParam<LayoutCase>
+{};
+
+TEST_P(InspectorColumns, HalvesThePanel)
+{
+    const LayoutCase &c = GetParam();
+    const InspectorLayout got =
+        inspectorLayout(c.windowWidth, c.panelWidth, c.elementListWidth, c.commonListWidth);
+    const InspectorLayout &e = c.expected;
+    EXPECT_EQ(got.comboBoxWidth, e.comboBoxWidth);
+    EXPECT_EQ(got.elementKeyWidth, e.elementKeyWidth);
+    EXPECT_EQ(got.elementValueWidth, e.elementValueWidth);
+    EXPECT_EQ(got.commonKeyWidth, e.commonKeyWidth);
+    EXPECT_EQ(got.commonValueWidth, e.commonValueWidth);
+    EXPECT_EQ(got.cellImgLeft, e.cellImgLeft);
+    EXPECT_EQ(got.cellKeyWidth, e.cellKeyWidth);
+    EXPECT_EQ(got.cellValueWidth, e.cellValueWidth);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Widths, InspectorColumns,
+    ::testing::Values(LayoutCase{301, 293, 290, 280, {293, 146, 144, 146, 134, 134, 146, 147}},
+                      LayoutCase{141, 133, 133, 120, {133, 66, 67, 66, 54, 54, 66, 67}},
+                      LayoutCase{8, 20, 4, 30, {0, 10, 0, 10, 20, -2, 10, 10}},
+                      LayoutCase{3, 0, 0, 0, {0, 0, 0, 0, 0, -12, 0, 0}}));
+
+// --- value editor position ---
+
+TEST(EditorPosition, BesideTheInspector)
+{
+    const EditorPosition at = editorPosition(0, 446, 141, 143, 190);
+    EXPECT_EQ(at.left, 137);
+    EXPECT_EQ(at.top, 579);
+    EXPECT_EQ(editorPosition(10, 0, 100, 50, 191).top, 40);
+    EXPECT_THROW(editorPosition(std::numeric_limits<int>::max(), 0, 10, 0, 0), ModelError);
+}
+
+} // namespace

@@ -1,0 +1,336 @@
+#include "palette.h"
+
+#include "modelerror.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+using namespace talvex;
+using B = PaletteButton;
+
+namespace {
+
+// The only pressed button, or Other when none or several are pressed.
+B pressedButton(const PaletteState &palette)
+{
+    B found = B::Other;
+    int count = 0;
+    for (int position = 1; position <= PaletteButtonCount; ++position) {
+        if (palette.isPressed(paletteButtonAt(position))) {
+            found = paletteButtonAt(position);
+            ++count;
+        }
+    }
+    return count == 1 ? found : B::Other;
+}
+
+class Palette : public ::testing::Test
+{
+protected:
+    ToolClassTable table;
+    PaletteState palette{table};
+};
+
+// --- status texts and outline after a tool choice, per conductor kind ---
+
+struct ChoiceCase
+{
+    int kind;
+    B button;
+    const char *status;
+    int width, height;
+};
+
+class ToolChoice : public Palette, public ::testing::WithParamInterface<ChoiceCase>
+{};
+
+TEST_P(ToolChoice, PreselectsTheClass)
+{
+    const ChoiceCase &c = GetParam();
+    palette.chooseConductorKind(c.kind);
+    ASSERT_TRUE(palette.ChooseTool(c.button));
+    EXPECT_EQ(palette.statusText(), c.status);
+    EXPECT_EQ(pressedButton(palette), c.button);
+    EXPECT_EQ(palette.chosenToolClass(), ToolClassOf(c.button));
+    EXPECT_EQ(palette.chosenCategory(), table.templateOf(ToolClassOf(c.button)));
+    EXPECT_EQ(palette.outlineWidth(), c.width);
+    EXPECT_EQ(palette.outlineHeight(), c.height);
+    EXPECT_FALSE(palette.pointerToolActive());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    StatusTexts, ToolChoice,
+    ::testing::Values(
+        ChoiceCase{0, B::AllConnectTBtn, "Zahlenwert-Weiterleiter vorgewählt", 1, 1},
+        ChoiceCase{1, B::AllConnectTBtn, "Verteilungsweiterleiter vorgewählt", 1, 1},
+        ChoiceCase{2, B::AllConnectTBtn, "Entscheidungsweiterleiter vorgewählt", 1, 1},
+        ChoiceCase{0, B::AllForkTBtn, "Zahlenwert-Abzweiger vorgewählt", 1, 1},
+        ChoiceCase{1, B::AllForkTBtn, "Verteilungsabzweiger vorgewählt", 1, 1},
+        ChoiceCase{2, B::AllForkTBtn, "Entscheidungsabzweiger vorgewählt", 1, 1},
+        ChoiceCase{0, B::AllDistribTBtn, "Zahlenwert-Aufteiler vorgewählt", 2, 1},
+        ChoiceCase{1, B::AllDistribTBtn, "Verteilungsaufteiler vorgewählt", 2, 1},
+        ChoiceCase{0, B::AllStatInputTBtn, "Zahlenwert-Eingeber (statisch) vorgewählt", 1, 1},
+        ChoiceCase{1, B::AllStatInputTBtn, "Verteilungseingeber (statisch) vorgewählt", 1, 1},
+        ChoiceCase{2, B::AllStatInputTBtn, "Entscheidungseingeber (statisch) vorgewählt", 1, 1},
+        ChoiceCase{0, B::AllChoiceTBtn, "Zahlenwert-Auswähler vorgewählt", 1, 1},
+        ChoiceCase{1, B::AllChoiceTBtn, "Verteilungsauswähler vorgewählt", 1, 1},
+        ChoiceCase{2, B::AllChoiceTBtn, "Entscheidungsauswähler vorgewählt", 1, 1},
+        ChoiceCase{0, B::MarketTBtn, "Markt vorgewählt", 5, 1},
+        ChoiceCase{1, B::MarketTBtn, "Markt vorgewählt", 5, 1},
+        ChoiceCase{2, B::MarketTBtn, "Markt vorgewählt", 5, 1},
+        ChoiceCase{0, B::DynInputTBtn, "Zahlenwert-Eingeber (dynamisch) vorgewählt", 3, 1},
+        ChoiceCase{1, B::MixerTBtn, "arithmetischer Mischer vorgewählt", 1, 1},
+        ChoiceCase{1, B::PreferTBtn, "Präferenzsystem vorgewählt", 5, 1},
+        ChoiceCase{2, B::fFunctTBtn, "freier Funktionswandler vorgewählt", 3, 1},
+        ChoiceCase{1, B::TextTBtn, "Text-Element vorgewählt", 1, 1}));
+
+// --- enabled states and selector hints per conductor kind ---
+
+struct KindCase
+{
+    int kind;
+    bool distribEnabled, dynInputEnabled;
+    const char *chosenHint;
+};
+
+class ConductorKind : public Palette, public ::testing::WithParamInterface<KindCase>
+{};
+
+TEST_P(ConductorKind, SetsEnabledStatesAndHints)
+{
+    const KindCase &c = GetParam();
+    palette.chooseConductorKind(c.kind);
+    EXPECT_EQ(palette.conductorKind(), c.kind);
+    for (int position = 1; position <= PaletteButtonCount; ++position) {
+        const B button = paletteButtonAt(position);
+        const bool expected = button == B::AllDistribTBtn ? c.distribEnabled
+                              : button == B::DynInputTBtn ? c.dynInputEnabled
+                                                          : true;
+        EXPECT_EQ(palette.isEnabled(button), expected) << position;
+    }
+    for (int selector = 0; selector < 3; ++selector) {
+        EXPECT_EQ(palette.selectorHint(selector),
+                  selector == c.kind ? c.chosenHint : "Leiterart auswählen")
+            << selector;
+    }
+}
+
+const KindCase KindCases[] = {
+    {0, true, true, "Leiterart: Zahlenwerte"},
+    {1, true, false, "Leiterart: Verteilungen"},
+    {2, false, false, "Leiterart: Entscheidungen"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Kinds, ConductorKind, ::testing::ValuesIn(KindCases));
+
+// --- a disabled button delivers no click ---
+
+class DisabledButton : public Palette, public ::testing::WithParamInterface<std::pair<int, B>>
+{};
+
+TEST_P(DisabledButton, ChangesNothing)
+{
+    const auto [kind, button] = GetParam();
+    palette.chooseConductorKind(kind);
+    ASSERT_TRUE(palette.ChooseTool(B::MarketTBtn));
+    const Category before = palette.chosenCategory();
+
+    EXPECT_FALSE(palette.ChooseTool(button));
+    EXPECT_EQ(pressedButton(palette), B::MarketTBtn);
+    EXPECT_EQ(palette.chosenCategory(), before);
+    EXPECT_EQ(palette.statusText(), "Markt vorgewählt");
+    EXPECT_EQ(palette.outlineWidth(), 5);
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, DisabledButton,
+                         ::testing::Values(std::pair{1, B::DynInputTBtn},
+                                           std::pair{2, B::DynInputTBtn},
+                                           std::pair{2, B::AllDistribTBtn}));
+
+// --- the state table, transition by transition ---
+
+TEST_F(Palette, StartState)
+{
+    EXPECT_EQ(pressedButton(palette), B::PointerTBtn);
+    EXPECT_TRUE(palette.pointerToolActive());
+    EXPECT_EQ(palette.chosenToolClass(), 0);
+    EXPECT_EQ(palette.chosenCategory(), table.templateOf(PointerToolClass));
+    EXPECT_EQ(palette.outlineWidth(), 0);
+    EXPECT_EQ(palette.outlineHeight(), 0);
+    EXPECT_EQ(palette.conductorKind(), Distributions);
+    EXPECT_FALSE(palette.isEnabled(B::DynInputTBtn));
+    EXPECT_TRUE(palette.isEnabled(B::AllDistribTBtn));
+    EXPECT_EQ(palette.statusText(), "kein Element vorgewählt");
+    EXPECT_EQ(palette.selectorHint(1), "Leiterart: Verteilungen");
+}
+
+TEST_F(Palette, PointerClickInStartStateDeliversButChangesNothing)
+{
+    EXPECT_TRUE(palette.ChooseTool(B::PointerTBtn));
+    EXPECT_EQ(palette.chosenToolClass(), 0);
+    EXPECT_EQ(pressedButton(palette), B::PointerTBtn);
+}
+
+TEST_F(Palette, PointerClickEndsAPlacingTool)
+{
+    palette.ChooseTool(B::MarketTBtn);
+    EXPECT_TRUE(palette.ChooseTool(B::PointerTBtn));
+    EXPECT_EQ(pressedButton(palette), B::PointerTBtn);
+    EXPECT_EQ(palette.chosenToolClass(), PointerToolClass);
+    EXPECT_EQ(palette.chosenCategory().name, "kein Element");
+    EXPECT_EQ(palette.outlineWidth(), 0);
+    EXPECT_EQ(palette.outlineHeight(), 0);
+    EXPECT_EQ(palette.statusText(), "kein Element vorgewählt");
+}
+
+TEST_F(Palette, ConductorKindEndsAPlacingToolAndReleasesADisabledButton)
+{
+    palette.chooseConductorKind(NumericValues);
+    palette.ChooseTool(B::DynInputTBtn);
+    palette.chooseConductorKind(Distributions);
+    EXPECT_FALSE(palette.isPressed(B::DynInputTBtn));
+    EXPECT_FALSE(palette.isEnabled(B::DynInputTBtn));
+    EXPECT_EQ(pressedButton(palette), B::PointerTBtn);
+    EXPECT_EQ(palette.chosenToolClass(), PointerToolClass);
+    EXPECT_EQ(palette.outlineWidth(), 0);
+    EXPECT_EQ(palette.statusText(), "kein Element vorgewählt");
+}
+
+TEST_F(Palette, SameConductorKindStillEndsThePlacingTool)
+{
+    palette.ChooseTool(B::AllConnectTBtn);
+    palette.chooseConductorKind(Distributions);
+    EXPECT_TRUE(palette.pointerToolActive());
+    EXPECT_EQ(palette.statusText(), "kein Element vorgewählt");
+}
+
+TEST_F(Palette, ConductorKindUnderThePointerToolKeepsTheToolState)
+{
+    palette.chooseConductorKind(Decisions);
+    EXPECT_EQ(palette.chosenToolClass(), 0);
+    EXPECT_EQ(palette.statusText(), "kein Element vorgewählt");
+
+    // The status text names the kind that was chosen when the tool was chosen.
+    palette.ChooseTool(B::AllConnectTBtn);
+    palette.chooseConductorKind(NumericValues);
+    palette.ChooseTool(B::AllConnectTBtn);
+    EXPECT_EQ(palette.statusText(), "Zahlenwert-Weiterleiter vorgewählt");
+}
+
+TEST_F(Palette, ChoosingAnotherToolStartsFromItsTemplate)
+{
+    palette.ChooseTool(B::DigitalTBtn);
+    palette.ChooseTool(B::MarketTBtn);
+    EXPECT_EQ(pressedButton(palette), B::MarketTBtn);
+    palette.ChooseTool(B::DigitalTBtn);
+    EXPECT_EQ(pressedButton(palette), B::DigitalTBtn);
+    EXPECT_EQ(palette.statusText(), "Digital-Anzeiger vorgewählt");
+    EXPECT_EQ(palette.outlineWidth(), 1);
+}
+
+TEST_F(Palette, TurningSwapsAndClickingThePressedButtonKeepsIt)
+{
+    palette.ChooseTool(B::MarketTBtn);
+    EXPECT_TRUE(palette.OrientClick());
+    EXPECT_EQ(palette.chosenCategory().orientation, Vertical);
+    EXPECT_EQ(palette.chosenCategory().width, 1);
+    EXPECT_EQ(palette.chosenCategory().height, 5);
+    EXPECT_EQ(palette.outlineWidth(), 1);
+    EXPECT_EQ(palette.outlineHeight(), 5);
+    EXPECT_EQ(pressedButton(palette), B::MarketTBtn);
+
+    EXPECT_TRUE(palette.ChooseTool(B::MarketTBtn));
+    EXPECT_EQ(palette.outlineHeight(), 5);
+    EXPECT_EQ(palette.chosenCategory().height, 5);
+
+    palette.ChooseTool(B::PointerTBtn);
+    palette.ChooseTool(B::MarketTBtn);
+    EXPECT_EQ(palette.outlineWidth(), 5);
+    EXPECT_EQ(palette.outlineHeight(), 1);
+    EXPECT_EQ(table.templateOf(15).width, 5);
+}
+
+TEST_F(Palette, TurningTwiceRestoresTheHorizontalForm)
+{
+    palette.ChooseTool(B::PreferTBtn);
+    palette.OrientClick();
+    palette.OrientClick();
+    EXPECT_EQ(palette.chosenCategory(), table.templateOf(16));
+    EXPECT_EQ(palette.outlineWidth(), 5);
+    EXPECT_EQ(palette.outlineHeight(), 1);
+}
+
+TEST_F(Palette, TurningANonOrientableCategoryOnlyResetsTheOutline)
+{
+    palette.ChooseTool(B::fFunctTBtn);
+    EXPECT_FALSE(palette.OrientClick());
+    EXPECT_EQ(palette.chosenCategory(), table.templateOf(9));
+    EXPECT_EQ(palette.outlineWidth(), 3);
+
+    palette.ChooseTool(B::MarketTBtn);
+    palette.returnToPointerTool();
+    EXPECT_FALSE(palette.OrientClick());
+    EXPECT_EQ(palette.outlineWidth(), 0);
+    EXPECT_EQ(palette.outlineHeight(), 0);
+}
+
+TEST_F(Palette, ReturnAfterPlacingKeepsTheOutline)
+{
+    palette.ChooseTool(B::MarketTBtn);
+    palette.OrientClick();
+    palette.returnToPointerTool();
+    EXPECT_EQ(pressedButton(palette), B::PointerTBtn);
+    EXPECT_EQ(palette.chosenToolClass(), PointerToolClass);
+    EXPECT_EQ(palette.chosenCategory().name, "kein Element");
+    EXPECT_EQ(palette.statusText(), "kein Element vorgewählt");
+    EXPECT_EQ(palette.outlineWidth(), 1);
+    EXPECT_EQ(palette.outlineHeight(), 5);
+
+    // The placing tool is consumed: the same button now starts afresh.
+    palette.ChooseTool(B::MarketTBtn);
+    EXPECT_EQ(palette.outlineWidth(), 5);
+}
+
+TEST_F(Palette, CategoryTakesKindRangesSetAfterConstruction)
+{
+    table.setFirstKind(15, 215);
+    table.setLastKind(15, 224);
+    palette.ChooseTool(B::MarketTBtn);
+    EXPECT_EQ(palette.chosenCategory().firstKind, 215);
+    EXPECT_EQ(palette.chosenCategory().lastKind, 224);
+}
+
+TEST_F(Palette, ButtonsAndKindsOutsideTheRangesAreModelErrors)
+{
+    EXPECT_THROW(palette.ChooseTool(B::Other), ModelError);
+    EXPECT_THROW(palette.isPressed(static_cast<B>(0)), ModelError);
+    EXPECT_THROW(palette.chooseConductorKind(3), ModelError);
+    EXPECT_THROW(palette.chooseConductorKind(-1), ModelError);
+    EXPECT_THROW(palette.selectorHint(3), ModelError);
+    EXPECT_EQ(palette.conductorKind(), Distributions);
+    EXPECT_EQ(pressedButton(palette), B::PointerTBtn);
+}
+
+// --- LowerFirstLetter ---
+
+using Lowered = std::pair<std::string, std::string>;
+
+class LowerFirst : public ::testing::TestWithParam<Lowered>
+{};
+
+TEST_P(LowerFirst, LowersOnlyTheFirstCharacter)
+{
+    EXPECT_EQ(LowerFirstLetter(GetParam().first), GetParam().second);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, LowerFirst,
+                         ::testing::Values(Lowered{"Weiterleiter", "weiterleiter"},
+                                           Lowered{"Eingeber (statisch)", "eingeber (statisch)"},
+                                           Lowered{"", ""}, Lowered{"Z", "z"}, Lowered{"AB", "aB"},
+                                           Lowered{"Äpfel", "äpfel"}, Lowered{"Öl", "öl"},
+                                           Lowered{"Ü", "ü"}, Lowered{"Éclair", "Éclair"},
+                                           Lowered{"äÄ", "äÄ"}, Lowered{"@A", "@A"},
+                                           Lowered{"[", "["}, Lowered{"\xC3", "\xC3"}));
+
+} // namespace

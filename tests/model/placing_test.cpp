@@ -1,0 +1,205 @@
+#include "placing.h"
+
+#include "modelerror.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+using namespace talvex;
+
+namespace {
+
+constexpr int IntMax = std::numeric_limits<int>::max();
+constexpr int IntMin = std::numeric_limits<int>::min();
+
+Element element(std::uint16_t number, int x, int y, int width, int height)
+{
+    Category head;
+    head.name = "Markt";
+    head.x = x;
+    head.y = y;
+    head.width = width;
+    head.height = height;
+    Element record;
+    InitElementRecord(record, head, number);
+    return record;
+}
+
+// --- snapping to the nearest grid line ---
+
+class Snap : public ::testing::TestWithParam<std::pair<int, int>>
+{};
+
+TEST_P(Snap, RoundsToTheNearestLine)
+{
+    const auto [pixel, line] = GetParam();
+    EXPECT_EQ(snapToGrid(pixel, 0), (GridCell{line, 0}));
+    EXPECT_EQ(snapToGrid(0, pixel), (GridCell{0, line}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Pixels, Snap,
+                         ::testing::Values(std::pair{0, 0}, std::pair{11, 0}, std::pair{12, 1},
+                                           std::pair{35, 1}, std::pair{36, 2}, std::pair{1007, 42},
+                                           std::pair{-12, 0}, std::pair{-13, -1},
+                                           std::pair{-36, -1}, std::pair{-37, -2},
+                                           std::pair{IntMax, 89478485},
+                                           std::pair{IntMin, -89478485}));
+
+// --- the placing test on an empty sheet of 42 x 35 cells ---
+
+struct FitCase
+{
+    int col0, row0, width, height;
+    bool fits;
+};
+
+class PlacingBounds : public ::testing::TestWithParam<FitCase>
+{
+protected:
+    OccupancyGrid occupancy;
+};
+
+TEST_P(PlacingBounds, KeepsTheLastColumnFree)
+{
+    const FitCase &c = GetParam();
+    EXPECT_EQ(placementFits({c.col0, c.row0}, c.width, c.height, 42, 35, occupancy), c.fits);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sheet42x35, PlacingBounds,
+    ::testing::Values(FitCase{0, 0, 1, 1, true},  // column 1
+                      FitCase{40, 0, 1, 1, true}, // column 41
+                      FitCase{41, 0, 1, 1, false},
+                      FitCase{36, 0, 5, 1, true}, // horizontal market in columns 37 to 41
+                      FitCase{37, 0, 5, 1, false}, FitCase{0, 34, 1, 1, true}, // bottom row
+                      FitCase{0, 35, 1, 1, false},
+                      FitCase{0, 30, 1, 5, true}, // vertical market in rows 31 to 35
+                      FitCase{0, 31, 1, 5, false}, FitCase{0, 0, 41, 35, true},
+                      FitCase{0, 0, 42, 1, false}, FitCase{-1, 0, 1, 1, false},
+                      FitCase{0, -1, 1, 1, false}, FitCase{0, 0, 0, 1, false},
+                      FitCase{0, 0, 1, 0, false}, FitCase{0, 0, -1, -1, false},
+                      FitCase{IntMax, 0, IntMax, 1, false}, FitCase{0, IntMax, 1, IntMax, false}));
+
+TEST(PlacingTest, NeverAddressesCellsBeyondTheGrid)
+{
+    OccupancyGrid occupancy;
+    // A caller passing a sheet larger than the grid gets a refusal, not an exception.
+    EXPECT_TRUE(placementFits({42, 35}, 1, 1, 60, 60, occupancy));
+    EXPECT_FALSE(placementFits({43, 0}, 1, 1, 60, 60, occupancy));
+    EXPECT_FALSE(placementFits({0, 36}, 1, 1, 60, 60, occupancy));
+}
+
+TEST(PlacingTest, RefusesOccupiedCells)
+{
+    OccupancyGrid occupancy;
+    markOccupied(occupancy, element(7, 3, 2, 5, 1)); // columns 3 to 7 of row 2
+
+    EXPECT_FALSE(placementFits({6, 1}, 1, 1, 42, 35, occupancy));
+    EXPECT_FALSE(placementFits({0, 1}, 3, 1, 42, 35, occupancy)); // last cell on column 3
+    EXPECT_FALSE(placementFits({4, 0}, 1, 5, 42, 35, occupancy)); // crosses row 2
+    EXPECT_TRUE(placementFits({1, 1}, 1, 1, 42, 35, occupancy));  // column 2
+    EXPECT_TRUE(placementFits({7, 1}, 5, 1, 42, 35, occupancy));  // from column 8
+    EXPECT_TRUE(placementFits({2, 2}, 5, 1, 42, 35, occupancy));  // row 3
+}
+
+// --- marking the cells of a placed element ---
+
+TEST(MarkOccupied, WritesTheNumberIntoEveryCoveredCell)
+{
+    OccupancyGrid occupancy;
+    markOccupied(occupancy, element(12, 41, 32, 2, 5)); // reaches the grid's last row
+    for (int column = 40; column <= 43; ++column) {
+        for (int row = 31; row <= 36; ++row) {
+            const bool covered = column >= 41 && column <= 42 && row >= 32;
+            EXPECT_EQ(occupancy.at(column, row), covered ? 12 : 0) << column << "," << row;
+        }
+    }
+}
+
+TEST(MarkOccupied, ABadRecordMarksNothing)
+{
+    OccupancyGrid occupancy;
+    EXPECT_THROW(markOccupied(occupancy, element(3, 40, 1, 5, 1)), ModelError);
+    EXPECT_THROW(markOccupied(occupancy, element(3, 0, 1, 1, 1)), ModelError);
+    EXPECT_EQ(occupancy.at(40, 1), 0);
+    EXPECT_EQ(occupancy.at(43, 1), 0);
+
+    markOccupied(occupancy, element(3, 1, 1, 0, 1));
+    EXPECT_EQ(occupancy.at(1, 1), 0);
+}
+
+// --- the tile layout rule ---
+
+struct TileCase
+{
+    std::uint16_t firstKind;
+    int width, height;
+    GridCell cell;
+    std::vector<TilePlacement> tiles;
+};
+
+class TileLayout : public ::testing::TestWithParam<TileCase>
+{};
+
+TEST_P(TileLayout, HorizontalTilesFirstThenVertical)
+{
+    const TileCase &c = GetParam();
+    EXPECT_EQ(tileLayout(c.firstKind, c.width, c.height, c.cell), c.tiles);
+    if (!c.tiles.empty()) {
+        EXPECT_EQ(firstTileKind(c.firstKind, c.height), c.tiles.front().kind);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Classes, TileLayout,
+    ::testing::Values(
+        TileCase{215,
+                 5,
+                 1,
+                 {2, 1},
+                 {{215, 48, 24}, {216, 72, 24}, {217, 96, 24}, {218, 120, 24}, {219, 144, 24}}},
+        TileCase{215,
+                 1,
+                 5,
+                 {2, 1},
+                 {{220, 48, 24}, {221, 48, 48}, {222, 48, 72}, {223, 48, 96}, {224, 48, 120}}},
+        TileCase{88, 2, 1, {0, 0}, {{88, 0, 0}, {89, 24, 0}}},
+        TileCase{88, 1, 2, {0, 0}, {{90, 0, 0}, {91, 0, 24}}},
+        TileCase{147, 1, 3, {40, 34}, {{150, 960, 816}, {151, 960, 840}, {152, 960, 864}}},
+        TileCase{5, 1, 1, {40, 34}, {{5, 960, 816}}}, TileCase{5, 0, 0, {1, 1}, {}},
+        TileCase{5, -3, 1, {1, 1}, {}}));
+
+TEST(TileKinds, BeyondSixteenBitsIsAModelError)
+{
+    EXPECT_THROW(tileLayout(65535, 2, 1, {0, 0}), ModelError);
+    EXPECT_THROW(firstTileKind(65534, 2), ModelError);
+    EXPECT_THROW(tileLayout(1, 1, 1, {IntMax, 0}), ModelError);
+}
+
+// --- when the orientation menu is offered ---
+
+struct MenuCase
+{
+    int width, height;
+    bool orientable, offered;
+};
+
+class OrientMenu : public ::testing::TestWithParam<MenuCase>
+{};
+
+TEST_P(OrientMenu, OnlyForOrientableMultiCellOutlines)
+{
+    const MenuCase &c = GetParam();
+    EXPECT_EQ(orientMenuOffered(c.width, c.height, c.orientable), c.offered);
+}
+
+INSTANTIATE_TEST_SUITE_P(Outlines, OrientMenu,
+                         ::testing::Values(MenuCase{2, 1, true, true}, MenuCase{1, 5, true, true},
+                                           MenuCase{1, 1, true, false},
+                                           MenuCase{3, 1, false, false},
+                                           MenuCase{0, 0, false, false},
+                                           // pointer tool after placing a market
+                                           MenuCase{5, 1, false, false}));
+
+} // namespace
