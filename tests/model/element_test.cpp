@@ -30,8 +30,6 @@ void placeElements(ElementTable &table, int count)
     }
 }
 
-} // namespace
-
 struct PixelRectCase
 {
     std::int32_t x, y, w, h;
@@ -40,6 +38,8 @@ struct PixelRectCase
 
 class PixelRectTest : public ::testing::TestWithParam<PixelRectCase>
 {};
+
+} // namespace
 
 TEST_P(PixelRectTest, FollowsTheCells)
 {
