@@ -44,7 +44,7 @@ std::string toQtInputMask(std::string_view mask)
         // A backslash makes the next character a literal; a trailing one stands for itself.
         if (c == '\\' && i + 1 < field.size())
             c = field[++i];
-        // Qt ends its mask at the first semicolon even when escaped: such a literal cannot be kept.
+        // Qt ends its mask at the first semicolon, escaped or not: such a literal is lost.
         if (c == ';')
             continue;
         if (isQtMaskSpecial(c))
