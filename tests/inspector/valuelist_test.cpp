@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
 
 using talvex::ValueListEditor;
 using Style = ValueListEditor::EditStyle;
@@ -525,6 +526,11 @@ struct DecimalCase
     const char *value;
     const char *shown; // the editor's display: Qt fills the mask from the left
 };
+
+void PrintTo(const DecimalCase &c, std::ostream *out)
+{
+    *out << '"' << c.keys << '"';
+}
 
 class TypedDecimals : public TypedValues, public ::testing::WithParamInterface<DecimalCase>
 {};

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 using namespace talvex;
@@ -11,6 +12,11 @@ struct MaskCase
     std::string ours;
     std::string qt;
 };
+
+void PrintTo(const MaskCase &c, std::ostream *out)
+{
+    *out << '"' << c.ours << '"';
+}
 
 class ToQtInputMask : public ::testing::TestWithParam<MaskCase>
 {};
