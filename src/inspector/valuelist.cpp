@@ -381,6 +381,17 @@ void ValueListEditor::setValueColumnWidth(int width)
     setColumnWidth(ValueColumn, width);
 }
 
+QModelIndex ValueListEditor::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
+{
+    // Tab and Backtab walk the value cells only, keys cannot be edited anyway; past the last
+    // value the focus leaves the list.
+    if (action == MoveNext || action == MovePrevious) {
+        const int row = currentRow() + (action == MoveNext ? 1 : -1);
+        return isItem(row) ? model()->index(row, ValueColumn) : QModelIndex();
+    }
+    return QTableWidget::moveCursor(action, modifiers);
+}
+
 void ValueListEditor::refreshEditor(int item)
 {
     // An open editor was made for the old properties: replace it. Ellipsis items keep theirs

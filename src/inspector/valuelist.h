@@ -62,6 +62,9 @@ signals:
     void stringsChanged();
     void editButtonClicked(int item);
 
+protected:
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+
 private:
     friend class ValueListDelegate;
 

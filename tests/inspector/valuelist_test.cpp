@@ -259,6 +259,23 @@ TEST_F(ValueList, EachKeystrokeIsCommittedAndReported)
     EXPECT_EQ(list.value(0), QStringLiteral("ne"));
 }
 
+TEST_F(ValueList, TabWalksTheValues)
+{
+    list.appendItem(QStringLiteral("Startwert"), QStringLiteral("0,50"));
+    list.appendItem(QStringLiteral("Maximalwert"), QStringLiteral("1,00"));
+    QLineEdit *first = openLineEdit(list, 0);
+    ASSERT_NE(first, nullptr);
+    QTest::keyClicks(first, QStringLiteral("2"));
+    QTest::keyClick(first, Qt::Key_Tab);
+    EXPECT_EQ(list.currentRow(), 1);
+    EXPECT_EQ(list.currentColumn(), 1);
+    EXPECT_NE(editorOf(list, 1), nullptr);
+    EXPECT_EQ(list.value(0), QStringLiteral("2"));
+    QTest::keyClick(editorOf(list, 1), Qt::Key_Backtab);
+    EXPECT_EQ(list.currentRow(), 0);
+    EXPECT_EQ(list.currentColumn(), 1);
+}
+
 TEST_F(ValueList, ProgramWritesReachTheOpenEditorKeepingTheCursor)
 {
     list.appendItem(QStringLiteral("Name"), QString());
