@@ -149,6 +149,8 @@ public:
     {
         if (!editor->property(UserEdited).toBool())
             return;
+        // text(), not displayText(): a masked field then reads without the blanks Qt shows in
+        // unfilled positions ("1,5", not "1  ,5 ") and the value rules see what was typed.
         if (auto *combo = qobject_cast<QComboBox *>(editor))
             m_list->setValue(index.row(), combo->currentText());
         else if (auto *edit = qobject_cast<QLineEdit *>(editor))
