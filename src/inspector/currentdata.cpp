@@ -1,0 +1,8 @@
+#include "currentdata.h"
+
+namespace talvex {
+
+QStringList CurrentTextLines;
+StringTable CurrentHistoryTable;
+
+} // namespace talvex

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "currentdata.h"
+
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QResizeEvent;
+class QTableWidget;
+class QWidget;
+
+namespace talvex {
+
+// The data table editor "Daten-Bearbeitung": a modal dialog with a table of ten periods and
+// their values that stays from one opening to the next; OK hands a copy over as
+// CurrentHistoryTable.
+class TDataForm : public QDialog
+{
+    Q_OBJECT
+
+public:
+    static constexpr int ClientWidth = 261;
+    static constexpr int ClientHeight = 245;
+    static constexpr int Periods = 10;
+
+    explicit TDataForm(QWidget *parent = nullptr);
+
+    // Places the buttons from the window's outer width (cancel 6 pixels from the right edge, OK
+    // one OK-button width before it) and writes the titles and the period numbers 1 to 10.
+    void FormResize();
+    void OKButtonClick();
+    void CancelButtonClick();
+
+    // Cell text by column and row; row 0 is the title row.
+    QString cell(int column, int row) const;
+    // All rows of the grid, the title row first.
+    StringTable table() const;
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void alignPanels();
+
+    QWidget *NamePanel;
+    QPushButton *OKButton;
+    QPushButton *CancelButton;
+    QTableWidget *StringGrid;
+    QLabel *fromLabel;
+    QLabel *toLabel;
+    QLineEdit *fromEdit;
+    QLineEdit *Edit1;
+};
+
+} // namespace talvex

@@ -1,0 +1,420 @@
+#include "valuelist.h"
+
+#include "inputmask.h"
+
+#include <QComboBox>
+#include <QHash>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPointer>
+#include <QStyledItemDelegate>
+#include <QToolButton>
+
+#include <algorithm>
+
+namespace talvex {
+
+namespace {
+
+constexpr int KeyColumn = 0;
+constexpr int ValueColumn = 1;
+constexpr int EllipsisWidth = 16;
+// Set on an editor once the user has changed it; closing an untouched editor writes nothing.
+constexpr char UserEdited[] = "talvexUserEdited";
+
+QString qtMask(const QString &mask)
+{
+    return QString::fromStdString(toQtInputMask(mask.toStdString()));
+}
+
+// End of what the user has entered: a masked field shows blanks (Qt's blank is a space) in the
+// positions not filled yet, and the cursor is not left behind them.
+int enteredEnd(const QLineEdit *edit)
+{
+    const QString shown = edit->displayText();
+    int end = int(shown.size());
+    if (!edit->inputMask().isEmpty()) {
+        while (end > 0 && shown.at(end - 1) == QLatin1Char(' '))
+            --end;
+    }
+    return end;
+}
+
+// Replaces the text of an editor the user may be typing in, keeping the cursor where it was
+// unless the new text ends before it.
+void replaceText(QLineEdit *edit, const QString &text)
+{
+    if (edit->text() == text)
+        return;
+    const int cursor = edit->cursorPosition();
+    edit->setText(text);
+    edit->setCursorPosition(std::min(cursor, enteredEnd(edit)));
+}
+
+void setUpLineEdit(QLineEdit *edit, bool readOnly, const QString &mask)
+{
+    edit->setReadOnly(readOnly);
+    edit->setInputMask(qtMask(mask));
+}
+
+// The in-place line edit; for ellipsis items it carries a "..." button at its right end.
+class ValueLineEdit : public QLineEdit
+{
+public:
+    using QLineEdit::QLineEdit;
+
+    QToolButton *addEllipsisButton()
+    {
+        m_button = new QToolButton(this);
+        m_button->setObjectName(QStringLiteral("EllipsisButton"));
+        m_button->setText(QStringLiteral("..."));
+        m_button->setFocusPolicy(Qt::NoFocus);
+        m_button->setCursor(Qt::ArrowCursor);
+        setTextMargins(0, 0, EllipsisWidth, 0);
+        placeButton();
+        return m_button;
+    }
+
+protected:
+    void resizeEvent(QResizeEvent *event) override
+    {
+        QLineEdit::resizeEvent(event);
+        placeButton();
+    }
+
+private:
+    void placeButton()
+    {
+        if (m_button)
+            m_button->setGeometry(width() - EllipsisWidth, 0, EllipsisWidth, height());
+    }
+
+    QToolButton *m_button = nullptr;
+};
+
+} // namespace
+
+// Creates the in-place editor that fits an item's properties and moves text between it and the
+// list; it keeps track of the open editors so that program writes reach them.
+class ValueListDelegate : public QStyledItemDelegate
+{
+public:
+    explicit ValueListDelegate(ValueListEditor *list)
+        : QStyledItemDelegate(list)
+        , m_list(list)
+    {}
+
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &,
+                          const QModelIndex &index) const override
+    {
+        const int item = index.row();
+        if (index.column() != ValueColumn || !m_list->isItem(item))
+            return nullptr;
+        const ValueListEditor::ItemProps &props = m_list->props(item);
+        QWidget *editor = props.style == ValueListEditor::EditStyle::PickList
+                              ? createComboBox(parent, props)
+                              : createLineEdit(parent, props, index);
+        m_editors.insert(item, editor);
+        return editor;
+    }
+
+    void destroyEditor(QWidget *editor, const QModelIndex &index) const override
+    {
+        const auto open = m_editors.constFind(index.row());
+        if (open != m_editors.cend() && open.value() == editor)
+            m_editors.erase(open);
+        QStyledItemDelegate::destroyEditor(editor, index);
+    }
+
+    void setEditorData(QWidget *editor, const QModelIndex &index) const override
+    {
+        const QString text = index.data(Qt::EditRole).toString();
+        if (auto *combo = qobject_cast<QComboBox *>(editor)) {
+            if (combo->isEditable()) {
+                replaceText(combo->lineEdit(), text);
+                return;
+            }
+            // A value outside the pick list is shown as the placeholder of "no entry".
+            const int entry = combo->findText(text, Qt::MatchExactly);
+            combo->setPlaceholderText(entry < 0 ? text : QString());
+            combo->setCurrentIndex(entry);
+        } else if (auto *edit = qobject_cast<QLineEdit *>(editor)) {
+            replaceText(edit, text);
+        }
+    }
+
+    void setModelData(QWidget *editor, QAbstractItemModel *,
+                      const QModelIndex &index) const override
+    {
+        if (!editor->property(UserEdited).toBool())
+            return;
+        // text(), not displayText(): a masked field then reads without the blanks Qt shows in
+        // unfilled positions ("1,5", not "1  ,5 ") and the value rules see what was typed.
+        if (auto *combo = qobject_cast<QComboBox *>(editor))
+            m_list->setValue(index.row(), combo->currentText());
+        else if (auto *edit = qobject_cast<QLineEdit *>(editor))
+            m_list->setValue(index.row(), edit->text());
+    }
+
+    void updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,
+                              const QModelIndex &) const override
+    {
+        editor->setGeometry(option.rect);
+    }
+
+    QWidget *openEditor(int item) const { return m_editors.value(item); }
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (index.column() == KeyColumn)
+            option->backgroundBrush = option->palette.brush(QPalette::Window);
+    }
+
+    bool eventFilter(QObject *object, QEvent *event) override
+    {
+        // Qt keeps a line edit whose mask is not filled open on Enter; the value is committed
+        // at every keystroke anyway, so Enter simply ends the edit.
+        auto *edit = qobject_cast<QLineEdit *>(object);
+        if (edit && event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent *>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                emit commitData(edit);
+                emit closeEditor(edit, QAbstractItemDelegate::SubmitModelCache);
+                return true;
+            }
+        }
+        return QStyledItemDelegate::eventFilter(object, event);
+    }
+
+private:
+    QWidget *createComboBox(QWidget *parent, const ValueListEditor::ItemProps &props) const
+    {
+        auto *combo = new QComboBox(parent);
+        combo->addItems(props.pickList);
+        // Read-only: the user may pick but not type.
+        combo->setEditable(!props.readOnly);
+        if (combo->isEditable()) {
+            combo->setInsertPolicy(QComboBox::NoInsert);
+            setUpLineEdit(combo->lineEdit(), false, props.mask);
+            QObject::connect(combo->lineEdit(), &QLineEdit::textEdited, combo,
+                             [list = m_list, combo] { list->commitFromEditor(combo); });
+        }
+        QObject::connect(combo, &QComboBox::activated, combo,
+                         [list = m_list, combo] { list->commitFromEditor(combo); });
+        return combo;
+    }
+
+    QWidget *createLineEdit(QWidget *parent, const ValueListEditor::ItemProps &props,
+                            const QModelIndex &index) const
+    {
+        auto *edit = new ValueLineEdit(parent);
+        edit->setFrame(false);
+        setUpLineEdit(edit, props.readOnly, props.mask);
+        QObject::connect(edit, &QLineEdit::textEdited, edit,
+                         [list = m_list, edit] { list->commitFromEditor(edit); });
+        if (props.style == ValueListEditor::EditStyle::Ellipsis) {
+            QToolButton *button = edit->addEllipsisButton();
+            QObject::connect(button, &QToolButton::clicked, m_list,
+                             [list = m_list, at = QPersistentModelIndex(index)] {
+                                 if (at.isValid())
+                                     emit list->editButtonClicked(at.row());
+                             });
+        }
+        return edit;
+    }
+
+    ValueListEditor *m_list;
+    mutable QHash<int, QPointer<QWidget>> m_editors;
+};
+
+ValueListEditor::ValueListEditor(QWidget *parent)
+    : QTableWidget(0, 2, parent)
+    , m_delegate(new ValueListDelegate(this))
+{
+    setItemDelegate(m_delegate);
+    setHorizontalHeaderLabels({QStringLiteral("Merkmal"), QStringLiteral("Wert")});
+
+    QHeaderView *title = horizontalHeader();
+    title->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    title->setHighlightSections(false);
+    title->setSectionsClickable(false);
+    title->setMinimumSectionSize(0);
+    title->setFixedHeight(RowHeight);
+
+    QHeaderView *rows = verticalHeader();
+    rows->hide();
+    rows->setMinimumSectionSize(0);
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    rows->setDefaultSectionSize(RowHeight);
+
+    setShowGrid(true);
+    setWordWrap(false);
+    setSortingEnabled(false);
+    setDragDropMode(QAbstractItemView::NoDragDrop);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    // Like a property grid: the value cell under the pointer or keyboard opens its editor.
+    setEditTriggers(QAbstractItemView::AllEditTriggers);
+}
+
+ValueListEditor::~ValueListEditor() = default;
+
+void ValueListEditor::appendItem(const QString &key, const QString &value)
+{
+    const int row = rowCount();
+    m_props.emplace_back();
+    insertRow(row);
+    auto *keyItem = new QTableWidgetItem(key);
+    keyItem->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    setItem(row, KeyColumn, keyItem);
+    auto *valueItem = new QTableWidgetItem(value);
+    valueItem->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
+    setItem(row, ValueColumn, valueItem);
+    emit stringsChanged();
+}
+
+void ValueListEditor::clearItems()
+{
+    if (m_props.empty())
+        return;
+    setRowCount(0);
+    m_props.clear();
+    emit stringsChanged();
+}
+
+int ValueListEditor::itemCount() const
+{
+    return int(m_props.size());
+}
+
+QString ValueListEditor::key(int item) const
+{
+    return isItem(item) ? this->item(item, KeyColumn)->text() : QString();
+}
+
+QString ValueListEditor::value(int item) const
+{
+    return isItem(item) ? this->item(item, ValueColumn)->text() : QString();
+}
+
+void ValueListEditor::setValue(int item, const QString &text)
+{
+    if (!isItem(item))
+        return;
+    QTableWidgetItem *cell = this->item(item, ValueColumn);
+    if (cell->text() == text)
+        return;
+    // The view hands the new text to an open editor of the cell through setEditorData.
+    cell->setText(text);
+    emit stringsChanged();
+}
+
+QString ValueListEditor::valueOfKey(const QString &key) const
+{
+    for (int i = 0; i < itemCount(); ++i) {
+        if (this->key(i) == key)
+            return value(i);
+    }
+    return QString();
+}
+
+void ValueListEditor::setEditStyle(int item, EditStyle style)
+{
+    if (!isItem(item) || m_props[std::size_t(item)].style == style)
+        return;
+    m_props[std::size_t(item)].style = style;
+    refreshEditor(item);
+}
+
+ValueListEditor::EditStyle ValueListEditor::editStyle(int item) const
+{
+    return isItem(item) ? props(item).style : EditStyle::Plain;
+}
+
+void ValueListEditor::setReadOnly(int item, bool readOnly)
+{
+    if (!isItem(item) || m_props[std::size_t(item)].readOnly == readOnly)
+        return;
+    m_props[std::size_t(item)].readOnly = readOnly;
+    refreshEditor(item);
+}
+
+bool ValueListEditor::isReadOnly(int item) const
+{
+    return isItem(item) && props(item).readOnly;
+}
+
+void ValueListEditor::setEditMask(int item, const QString &mask)
+{
+    if (!isItem(item) || m_props[std::size_t(item)].mask == mask)
+        return;
+    m_props[std::size_t(item)].mask = mask;
+    refreshEditor(item);
+}
+
+QString ValueListEditor::editMask(int item) const
+{
+    return isItem(item) ? props(item).mask : QString();
+}
+
+void ValueListEditor::setPickList(int item, const QStringList &entries)
+{
+    if (!isItem(item) || m_props[std::size_t(item)].pickList == entries)
+        return;
+    m_props[std::size_t(item)].pickList = entries;
+    refreshEditor(item);
+}
+
+QStringList ValueListEditor::pickList(int item) const
+{
+    return isItem(item) ? props(item).pickList : QStringList();
+}
+
+void ValueListEditor::setKeyColumnWidth(int width)
+{
+    setColumnWidth(KeyColumn, width);
+}
+
+void ValueListEditor::setValueColumnWidth(int width)
+{
+    setColumnWidth(ValueColumn, width);
+}
+
+QModelIndex ValueListEditor::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
+{
+    // Tab and Backtab walk the value cells only, keys cannot be edited anyway; past the last
+    // value the focus leaves the list.
+    if (action == MoveNext || action == MovePrevious) {
+        const int row = currentRow() + (action == MoveNext ? 1 : -1);
+        return isItem(row) ? model()->index(row, ValueColumn) : QModelIndex();
+    }
+    return QTableWidget::moveCursor(action, modifiers);
+}
+
+void ValueListEditor::refreshEditor(int item)
+{
+    // An open editor was made for the old properties: replace it. Ellipsis items keep theirs
+    // open so that the button is always there.
+    QTableWidgetItem *cell = this->item(item, ValueColumn);
+    if (isPersistentEditorOpen(cell))
+        closePersistentEditor(cell);
+    else if (QWidget *editor = m_delegate->openEditor(item))
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+    if (props(item).style != EditStyle::Ellipsis)
+        return;
+    openPersistentEditor(cell);
+    // Qt selects the text of a line edit it opens; a standing editor should look like a cell.
+    if (auto *edit = qobject_cast<QLineEdit *>(m_delegate->openEditor(item)))
+        edit->deselect();
+}
+
+void ValueListEditor::commitFromEditor(QWidget *editor)
+{
+    editor->setProperty(UserEdited, true);
+    commitData(editor);
+}
+
+} // namespace talvex

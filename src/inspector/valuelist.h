@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QStringList>
+#include <QTableWidget>
+
+#include <vector>
+
+class QLineEdit;
+
+namespace talvex {
+
+class ValueListDelegate;
+
+// A two-column key/value list with per-item edit style, read-only flag, input mask and pick
+// list. Keys are fixed for the user; values are edited in place and every content change is
+// reported at once through stringsChanged(), each keystroke included.
+class ValueListEditor : public QTableWidget
+{
+    Q_OBJECT
+
+public:
+    enum class EditStyle
+    {
+        Plain,    // a line edit
+        PickList, // a combo box offering the item's pick list
+        Ellipsis, // a line edit with a "..." button that reports editButtonClicked()
+    };
+
+    static constexpr int RowHeight = 19;
+
+    explicit ValueListEditor(QWidget *parent = nullptr);
+    ~ValueListEditor() override;
+
+    // A new item is plain, not read-only, without mask and with an empty pick list.
+    void appendItem(const QString &key, const QString &value);
+    void clearItems();
+    int itemCount() const;
+
+    // Out-of-range indexes read as empty or default and are ignored by the setters.
+    QString key(int item) const;
+    QString value(int item) const;
+    void setValue(int item, const QString &text);
+    // The value of the first item with this key; empty when no item has it.
+    QString valueOfKey(const QString &key) const;
+
+    void setEditStyle(int item, EditStyle style);
+    EditStyle editStyle(int item) const;
+    void setReadOnly(int item, bool readOnly);
+    bool isReadOnly(int item) const;
+    // The mask in the system's notation ("90;0", "990,99;1;0"); empty for none.
+    void setEditMask(int item, const QString &mask);
+    QString editMask(int item) const;
+    void setPickList(int item, const QStringList &entries);
+    QStringList pickList(int item) const;
+
+    void setKeyColumnWidth(int width);
+    void setValueColumnWidth(int width);
+
+signals:
+    // Emitted synchronously while the content changes: items appended or cleared, a value
+    // written by the program, each keystroke in an open editor, each pick from a pick list.
+    void stringsChanged();
+    void editButtonClicked(int item);
+
+protected:
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+
+private:
+    friend class ValueListDelegate;
+
+    struct ItemProps
+    {
+        EditStyle style = EditStyle::Plain;
+        bool readOnly = false;
+        QString mask;
+        QStringList pickList;
+    };
+
+    bool isItem(int item) const { return item >= 0 && item < itemCount(); }
+    const ItemProps &props(int item) const { return m_props[static_cast<std::size_t>(item)]; }
+    // Replaces an open editor of the item by one made for its current properties.
+    void refreshEditor(int item);
+    void commitFromEditor(QWidget *editor);
+
+    std::vector<ItemProps> m_props;
+    ValueListDelegate *m_delegate = nullptr;
+};
+
+} // namespace talvex
