@@ -6,6 +6,13 @@
 #include <QTimer>
 
 #include <functional>
+#include <ostream>
+
+// Readable failure messages for Qt strings.
+inline void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
 
 // Runs dialog.exec() the way the inspector opens an editor and lets whileOpen act as the user
 // once the dialog is the active modal window. Should whileOpen not close it, the dialog is
