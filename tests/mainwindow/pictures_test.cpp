@@ -277,6 +277,11 @@ TEST(Tiles, LineStylesTellTheConductorKindsApart)
     EXPECT_EQ(darkRows(tile("vWaagerImg"), 2), "10 12 ");
     EXPECT_EQ(darkInRow(tile("vWaagerImg"), 10), 24);
     EXPECT_EQ(darkInRow(tile("vWaagerImg"), 12), 24);
+    // Double lines turn and branch as in box drawing: the inner stroke opens towards the turn.
+    EXPECT_TRUE(dark(tile("vWaagerImg").pixel(Mid, Mid + 1)));
+    EXPECT_FALSE(dark(tile("vWSImg").pixel(Mid, Mid + 1)));
+    EXPECT_FALSE(dark(tile("vAbzwWOSImg").pixel(Mid, Mid + 1)));
+    EXPECT_TRUE(dark(tile("vAbzwWOSImg").pixel(Mid, Mid - 1)));
     const int dashes = darkInRow(tile("eWaagerImg"), Mid);
     EXPECT_GT(dashes, 10);
     EXPECT_LT(dashes, 20);
@@ -296,6 +301,16 @@ struct Component
     std::vector<const char *> cells;
     bool vertical;
 };
+
+void PrintTo(const Component &c, std::ostream *os)
+{
+    *os << c.cells.front();
+}
+
+std::string componentName(const testing::TestParamInfo<Component> &info)
+{
+    return info.param.cells.front();
+}
 
 class MultiCellComponents : public testing::TestWithParam<Component>
 {};
@@ -351,7 +366,8 @@ INSTANTIATE_TEST_SUITE_P(
         Component{{"MarktNS1Img", "MarktNS2Img", "MarktNS3Img", "MarktNS4Img", "MarktNS5Img"},
                   true},
         Component{{"wPrefWO1Img", "PrefWO2Img", "PrefWO3Img", "PrefWO4Img", "PrefWO5Img"}, false},
-        Component{{"vPrefNS1Img", "PrefNS2Img", "PrefNS3Img", "PrefNS4Img", "PrefNS5Img"}, true}));
+        Component{{"vPrefNS1Img", "PrefNS2Img", "PrefNS3Img", "PrefNS4Img", "PrefNS5Img"}, true}),
+    componentName);
 
 TEST(TextElement, PartsFormAFramedBlockWithABlankMiddle)
 {
