@@ -1,0 +1,14 @@
+#pragma once
+
+#include "tilecatalogue.h"
+#include "tilepainter.h"
+
+#include <QImage>
+#include <QRgb>
+
+namespace talvex {
+
+// Paints one tile, or one palette icon drawn like a tile, on the given ground.
+QImage paintTile(const TileDescription &tile, QRgb ground = ink::Silver);
+
+} // namespace talvex
