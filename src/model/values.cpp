@@ -1,5 +1,6 @@
 #include "values.h"
 
+#include "inputmask.h"
 #include "utf8text.h"
 
 #include <algorithm>
@@ -28,12 +29,6 @@ bool isDigits(std::string_view text)
 std::size_t signLength(std::string_view text)
 {
     return !text.empty() && (text[0] == '+' || text[0] == '-') ? 1 : 0;
-}
-
-// The mask itself, without the fields for saved literals and the blank character.
-std::string_view maskField(std::string_view mask)
-{
-    return mask.substr(0, mask.find(';'));
 }
 
 } // namespace
@@ -98,9 +93,9 @@ std::optional<std::string> normalizedValue(std::string_view value, std::string_v
     if (trimmed.empty())
         return std::nullopt;
 
-    const bool decimal = maskField(mask).find(',') != std::string_view::npos;
+    // The same reading of the mask as the field's editor, so both agree on decimals.
     const std::optional<std::string> normal =
-        decimal ? normalizeDecimal(trimmed) : normalizeInteger(trimmed);
+        isDecimalMask(mask) ? normalizeDecimal(trimmed) : normalizeInteger(trimmed);
     std::string result = normal ? *normal : std::string(loaded);
     if (result == value)
         return std::nullopt;

@@ -21,8 +21,8 @@ std::optional<std::string> normalizeDecimal(std::string_view trimmed);
 
 // The whole check of one edited value against the value as loaded. Returns the value to write
 // back, or nullopt when the value stays as it is (unchanged, trimmed to nothing, or already in
-// its normal form). An unreadable value gives the loaded one back. A comma in the mask field
-// (before the first ";") makes it a decimal value.
+// its normal form). An unreadable value gives the loaded one back. The value is decimal when
+// isDecimalMask(mask) says so (a comma before the first unescaped ";"), an integer otherwise.
 std::optional<std::string> normalizedValue(std::string_view value, std::string_view loaded,
                                            std::string_view mask);
 

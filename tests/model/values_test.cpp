@@ -125,6 +125,14 @@ INSTANTIATE_TEST_SUITE_P(
         EditCase{"1,x5", "0,50", DecimalMask, "0,50"}, EditCase{"-", "1,00", DecimalMask, "1,00"},
         EditCase{"\x01", "1,00", DecimalMask, {}}));
 
+// The mask field ends at the first semicolon that is not escaped, as for the field's editor: a
+// comma after an escaped semicolon makes a decimal value, one after a plain semicolon does not.
+INSTANTIATE_TEST_SUITE_P(EscapedSemicolon, EditedValue,
+                         ::testing::Values(EditCase{",5", "5", "\\;,", "0,50"},
+                                           EditCase{"1,5", "0,50", "9\\;,99;1;0", "1,50"},
+                                           EditCase{"7", "0,50", "9\\;,9", "7,00"},
+                                           EditCase{"1,5", "5", "9\\;9;,", "5"}));
+
 // --- number formats ---
 
 class DecimalFormat : public ::testing::TestWithParam<std::pair<double, std::string>>
