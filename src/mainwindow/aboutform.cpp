@@ -1,0 +1,86 @@
+#include "aboutform.h"
+
+#include "pictures.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+
+namespace talvex {
+
+namespace {
+
+const QString WebAddress = QStringLiteral("talvex.example.org");
+const QString Indent = QStringLiteral("     ");
+
+QFont memoFont()
+{
+    QFont font(QStringLiteral("Verdana"), 8);
+    font.setBold(true);
+    return font;
+}
+
+} // namespace
+
+TAboutTalvexForm::TAboutTalvexForm(const Pictures &pictures, QWidget *parent)
+    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+{
+    setObjectName(QStringLiteral("AboutTalvexForm"));
+    setWindowTitle(QStringLiteral("Über Talvex™..."));
+    setFixedSize(250, 322);
+    setAutoFillBackground(true);
+    QPalette ground = palette();
+    ground.setColor(QPalette::Window, QColor(0, 0, 128));
+    setPalette(ground);
+
+    AboutMemo = new QPlainTextEdit(this);
+    AboutMemo->setObjectName(QStringLiteral("AboutMemo"));
+    AboutMemo->setGeometry(47, 0, 152, 33);
+    AboutMemo->setFont(memoFont());
+    AboutMemo->setFrameShape(QFrame::NoFrame);
+    AboutMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    AboutMemo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    AboutMemo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    AboutMemo->document()->setDocumentMargin(1);
+    AboutMemo->setStyleSheet(QStringLiteral("QPlainTextEdit { color: black; background: white; }"));
+    AboutMemo->setPlainText(Indent + QStringLiteral("Talvex 0.02\n") +
+                            QStringLiteral("© 2026 Talvex-Team\n\n") + Indent + WebAddress);
+
+    WebMemo = new QLineEdit(this);
+    WebMemo->setObjectName(QStringLiteral("WebMemo"));
+    WebMemo->setGeometry(47, 33, 152, 21);
+    WebMemo->setFont(memoFont());
+    WebMemo->setFrame(false);
+    WebMemo->setStyleSheet(QStringLiteral("QLineEdit { color: lime; background: navy; }"));
+    WebMemo->setText(Indent + WebAddress);
+    WebMemo->setCursorPosition(0);
+
+    VorqLogo = new QLabel(this);
+    VorqLogo->setObjectName(QStringLiteral("VorqLogo"));
+    VorqLogo->setGeometry(0, 55, 250, 249);
+    VorqLogo->setPixmap(QPixmap::fromImage(pictures.logo(true)));
+
+    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton->setObjectName(QStringLiteral("OKButton"));
+    OKButton->setGeometry(114, 305, 24, 17);
+    OKButton->setStyleSheet(QStringLiteral("QPushButton { color: blue; padding: 0px; }"));
+    connect(OKButton, &QPushButton::clicked, this, &TAboutTalvexForm::OKButtonClick);
+
+    setTabOrder(AboutMemo, OKButton);
+    setTabOrder(OKButton, WebMemo);
+
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect available = screen->geometry();
+        move(available.center() - QPoint(width() / 2, height() / 2));
+    }
+}
+
+void TAboutTalvexForm::OKButtonClick()
+{
+    hide();
+}
+
+} // namespace talvex

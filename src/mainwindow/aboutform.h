@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace talvex {
+
+class Pictures;
+
+// The about box: logo, version line, rights notice and web address; not modal, hidden by OK.
+class TAboutTalvexForm : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TAboutTalvexForm(const Pictures &pictures, QWidget *parent = nullptr);
+
+    void OKButtonClick();
+
+    QPlainTextEdit *AboutMemo = nullptr;
+    QLineEdit *WebMemo = nullptr;
+    QLabel *VorqLogo = nullptr;
+    QPushButton *OKButton = nullptr;
+};
+
+} // namespace talvex

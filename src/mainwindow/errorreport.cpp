@@ -1,0 +1,58 @@
+#include "errorreport.h"
+
+#include "fatal.h"
+#include "modelerror.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace talvex {
+
+namespace {
+
+void showErrorBox(QWidget *parent, const QString &text)
+{
+    QMessageBox::critical(parent, QApplication::applicationName(), text);
+}
+
+ErrorReporter &installedReporter()
+{
+    static ErrorReporter reporter = showErrorBox;
+    return reporter;
+}
+
+} // namespace
+
+ErrorReporter setErrorReporter(ErrorReporter reporter)
+{
+    ErrorReporter previous = installedReporter();
+    installedReporter() = reporter ? std::move(reporter) : ErrorReporter(showErrorBox);
+    return previous;
+}
+
+void reportError(QWidget *parent, const QString &text)
+{
+    installedReporter()(parent, text);
+}
+
+void runGuarded(QWidget *parent, const std::function<void()> &action)
+{
+    try {
+        action();
+    } catch (const ModelError &error) {
+        reportError(parent, QString::fromStdString(error.what()));
+    }
+}
+
+void installFatalMessageBox()
+{
+    setFatalHandler([](const std::string &text, int exitCode) {
+        // The table overflow is told in a plain box, the catalogue and sheet errors as errors.
+        const QMessageBox::Icon icon = exitCode == 3 ? QMessageBox::NoIcon : QMessageBox::Critical;
+        QMessageBox box(icon, QApplication::applicationName(), QString::fromStdString(text),
+                        QMessageBox::Ok);
+        box.exec();
+    });
+}
+
+} // namespace talvex

@@ -1,0 +1,695 @@
+#include "talvexform.h"
+
+#include "aboutform.h"
+#include "elementmodel.h"
+#include "errorreport.h"
+#include "fatal.h"
+#include "geometry.h"
+#include "inspectform.h"
+#include "placing.h"
+#include "sheetview.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPainter>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <qdrawutil.h>
+
+namespace talvex {
+
+namespace {
+
+const QColor Silver(192, 192, 192);
+
+struct PaletteButtonInfo
+{
+    const char *name;
+    int left;
+    const char *hint;
+};
+
+// The component palette from left to right; the icon index is the position - 1.
+constexpr std::array<PaletteButtonInfo, PaletteButtonCount> PaletteButtons = {{
+    {"AllConnectTBtn", 0, "Weiterleiter"},
+    {"AllForkTBtn", 39, "Abzweiger"},
+    {"AllDistribTBtn", 78, "Aufteiler"},
+    {"MixerTBtn", 117, "Linearer Mischer"},
+    {"AllStatInputTBtn", 156, "statischer Eingeber"},
+    {"DynInputTBtn", 187, "dynamischer Eingeber"},
+    {"HistoryTBtn", 218, "Daten der Vorgeschichte"},
+    {"vFunctTBtn", 257, "vorbelegte Funktion"},
+    {"fFunctTBtn", 288, "entwicklerbestimmte Funktion"},
+    {"RelationTBtn", 327, "bedingter Entscheider"},
+    {"AllChoiceTBtn", 358, "Auswähler"},
+    {"LinearTBtn", 397, "lineare Transformation"},
+    {"NonLinTBtn", 428, "nicht-lineare Transformation"},
+    {"DistribTransformTBtn", 459, "Verteilungs-Einwirker"},
+    {"MarketTBtn", 490, "Markt"},
+    {"PreferTBtn", 521, "Präferenz-System"},
+    {"AnalogTBtn", 560, "analoger Zahlenwert-Anzeiger"},
+    {"DigitalTBtn", 591, "digitaler Zahlenwert-Anzeiger"},
+    {"CharacteristicTBtn", 622, "Kennwerte-Anzeiger"},
+    {"DistributionTBtn", 653, "Verteilungsanzeiger"},
+    {"CharReportTBtn", 684, "Kennwert-Verlauf"},
+    {"TextTBtn", 723, "Text-Baustein"},
+    {"PointerTBtn", 762, "hebt Vor-Auswahl auf"},
+}};
+
+struct GroupLabelInfo
+{
+    const char *name;
+    const char *caption;
+    int left;
+};
+
+constexpr std::array<GroupLabelInfo, 11> GroupLabels = {{
+    {"ConnectLabel", "Verbind.", 4},
+    {"ForkLabel", "Abzwg.", 48},
+    {"DivideLabel", "Aufteil.", 88},
+    {"MixerLabel", "Mischer", 125},
+    {"InputLabel", "Eingeber", 193},
+    {"TransformLabel", "Wandler", 279},
+    {"DeciderLabel", "Entscheider", 341},
+    {"EditLabel", "Verarbeiter", 461},
+    {"SignalLabel", "Anzeiger/Aufzeichner", 597},
+    {"TextLabel", "Text", 737},
+    {"PointLabel", "Aufheber", 767},
+}};
+
+// Separators stand after these buttons; the last one is a gap without a line.
+constexpr std::array<int, 10> SeparatorAfter = {1, 2, 3, 4, 7, 9, 11, 16, 21, 22};
+
+struct LeftButtonInfo
+{
+    const char *name;
+    int icon;
+    const char *hint;
+    bool enabled;
+};
+
+constexpr std::array<LeftButtonInfo, 7> LeftTopButtons = {{
+    {"NewTBtn", 0, "Neues Projekt", true},
+    {"OpenTBtn", 1, "Projekt öffnen...", true},
+    {"SaveTBtn", 2, "Projekt speichern", false},
+    {"SaveAsTBtn", 3, "Speichern als...", false},
+    {"UndoTBtn", 5, "Rückgängig machen", false},
+    {"RedoTBtn", 6, "Wiederholen ", false},
+    {"GenerateTBtn", 4, "Simulator generieren!", false},
+}};
+
+constexpr std::array<LeftButtonInfo, 7> LeftBotButtons = {{
+    {"CutTBtn", 0, "Ausschneiden", true},
+    {"CopyTBtn", 1, "Kopieren", true},
+    {"PasteTBtn", 2, "Einfügen", true},
+    {"PrnSetupTBtn", 3, "Druckereinstellungen...", true},
+    {"PrintTBtn", 4, "Drucken...", false},
+    {"HelpTBtn", 5, "Hilfe", true},
+    {"ExitTBtn", 6, "Beenden", true},
+}};
+
+// The sheet panel: one pixel of border around a raised bevel of four.
+class BevelPanel : public QFrame
+{
+public:
+    using QFrame::QFrame;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.setPen(palette().color(QPalette::Dark));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        qDrawShadePanel(&painter, rect().adjusted(1, 1, -1, -1), palette(), false, 4);
+    }
+};
+
+QString text(const char *utf8)
+{
+    return QString::fromUtf8(utf8);
+}
+
+} // namespace
+
+TTalvexForm::TTalvexForm(QWidget *parent, int clientHeight)
+    : QMainWindow(parent)
+    , m_palette(elementModel().toolClasses)
+{
+    setObjectName(QStringLiteral("TalvexForm"));
+    setWindowTitle(QStringLiteral("Talvex™"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFont(QFont(font().family(), 8));
+    // The frame belongs to the window manager: the client area has the fixed width and the
+    // user cannot resize the window.
+    setFixedSize(ClientWidth, clientHeight);
+
+    createActions();
+    createMenus();
+    auto *central = new QWidget(this);
+    central->setObjectName(QStringLiteral("TalvexFormClient"));
+    auto *column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    setCentralWidget(central);
+    createTopPanel();
+    column->addWidget(m_topPanel);
+    createSheetPanel();
+    column->addWidget(m_foregroundPanel, 1);
+    createStatusBar();
+
+    FormCreate();
+}
+
+TTalvexForm::~TTalvexForm() = default;
+
+QAction *TTalvexForm::makeAction(const QString &name, const QString &caption, bool enabled)
+{
+    auto *action = new QAction(caption, this);
+    action->setObjectName(name);
+    action->setEnabled(enabled);
+    return action;
+}
+
+void TTalvexForm::createActions()
+{
+    for (int i = 0; i < PaletteButtonCount; ++i) {
+        const PaletteButtonInfo &info = PaletteButtons[static_cast<std::size_t>(i)];
+        QAction *action = makeAction(text(info.name), text(info.hint));
+        action->setToolTip(text(info.hint));
+        action->setCheckable(true);
+        action->setIcon(QIcon(QPixmap::fromImage(m_pictures.elemImgList(i))));
+        const PaletteButton button = paletteButtonAt(i + 1);
+        connect(action, &QAction::triggered, this, [this, button] { ChooseTool(button); });
+        m_paletteActions[static_cast<std::size_t>(i)] = action;
+    }
+
+    m_orient = makeAction(QStringLiteral("Orient"), QStringLiteral(" Orientierung ändern"));
+    connect(m_orient, &QAction::triggered, this, &TTalvexForm::OrientClick);
+}
+
+void TTalvexForm::createMenus()
+{
+    QMenuBar *bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu"));
+    auto addMenu = [bar](const char *name, const char *title) {
+        QMenu *menu = bar->addMenu(text(title));
+        menu->setObjectName(text(name));
+        menu->setToolTipsVisible(true);
+        return menu;
+    };
+    auto addItem = [this](QMenu *menu, const char *name, const char *caption) {
+        QAction *action = makeAction(text(name), text(caption));
+        menu->addAction(action);
+        return action;
+    };
+
+    QMenu *files = addMenu("Files", "Datei ");
+    addItem(files, "New", "Neues Projekt");
+    addItem(files, "Open", "Öffnen");
+    addItem(files, "Save", "Projekt speichern");
+    addItem(files, "SaveAs", "Speichern als...");
+    files->addSeparator();
+    addItem(files, "PrnSetup", "Druckereinstellungen");
+    addItem(files, "Print", "Drucken");
+    files->addSeparator();
+    connect(addItem(files, "Exit", "Beenden"), &QAction::triggered, this, &TTalvexForm::ExitClick);
+
+    QMenu *edit = addMenu("Edit", "Bearbeiten ");
+    addItem(edit, "Undo", "Rückgängig");
+    addItem(edit, "Redo", "Wiederholen")->setToolTip(QStringLiteral("Redo"));
+    edit->addSeparator();
+    addItem(edit, "Cut", "Ausschneiden...");
+    addItem(edit, "Copy", "Kopieren");
+    addItem(edit, "Paste", "Einfügen");
+    addItem(edit, "SelectAll", "Alles markieren");
+
+    QMenu *view = addMenu("View", "Ansicht ");
+    QAction *design = addItem(view, "Design", "Entwurfsmodus");
+    design->setCheckable(true);
+    design->setChecked(true);
+    // Design mode is the only mode: choosing it keeps the check mark.
+    connect(design, &QAction::toggled, design, [design] { design->setChecked(true); });
+    view->setDefaultAction(design);
+    addItem(view, "Diagram", "Diagrammansicht");
+
+    QMenu *project = addMenu("Project", "Projekt ");
+    addItem(project, "Generate", "Programm erzeugen");
+
+    QMenu *tools = addMenu("Tools", "Werkzeuge ");
+    m_attributeInspect = addItem(tools, "AttributeInspect", "Merkmal-Einsteller");
+    m_attributeInspect->setCheckable(true);
+    // The check mark follows the inspector's real visibility, never the click's own toggle.
+    connect(m_attributeInspect, &QAction::triggered, this, &TTalvexForm::AttributeInspectClick);
+    addItem(tools, "Beautifier", "Schön anordnen");
+
+    QMenu *help = addMenu("Help", "Hilfe");
+    addItem(help, "Content", "Inhalt")->setEnabled(false);
+    help->addSeparator();
+    connect(addItem(help, "About", "Über Talvex..."), &QAction::triggered, this,
+            &TTalvexForm::AboutClick);
+
+    m_orientPopupMenu = new QMenu(this);
+    m_orientPopupMenu->setObjectName(QStringLiteral("OrientPopupMenu"));
+    m_orientPopupMenu->addAction(m_orient);
+}
+
+void TTalvexForm::createTopPanel()
+{
+    m_topPanel = new QFrame;
+    m_topPanel->setObjectName(QStringLiteral("TopPanel"));
+    m_topPanel->setFixedHeight(57);
+    m_topPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    m_topPanel->setLineWidth(1);
+    m_topPanel->setAutoFillBackground(true);
+    QPalette silver = m_topPanel->palette();
+    silver.setColor(QPalette::Window, Silver);
+    m_topPanel->setPalette(silver);
+    attachTopPanelMouseMove(m_topPanel);
+
+    auto *leftPanel = new QWidget(m_topPanel);
+    leftPanel->setObjectName(QStringLiteral("LeftPanel"));
+    leftPanel->setGeometry(1, 1, 165, 55);
+    attachTopPanelMouseMove(leftPanel);
+
+    auto makeLeftBar = [&](const char *name, int top, int height,
+                           const std::array<LeftButtonInfo, 7> &buttons, bool upper) {
+        auto *bar = new QToolBar(leftPanel);
+        bar->setObjectName(text(name));
+        bar->setGeometry(0, top, 165, height);
+        bar->setMovable(false);
+        bar->setIconSize(QSize(16, 16));
+        bar->setStyleSheet(QStringLiteral("QToolBar { spacing: 0px; padding: 0px; border: 1px "
+                                          "solid palette(mid); }"));
+        for (const LeftButtonInfo &info : buttons) {
+            QAction *action = makeAction(text(info.name), text(info.hint), info.enabled);
+            action->setToolTip(text(info.hint));
+            const QImage &icon =
+                upper ? m_pictures.imageList1(info.icon) : m_pictures.imageList2(info.icon);
+            action->setIcon(QIcon(QPixmap::fromImage(icon)));
+            bar->addAction(action);
+            QWidget *button = bar->widgetForAction(action);
+            button->setObjectName(text(info.name));
+            button->setFixedSize(23, height - 2);
+        }
+        attachTopPanelMouseMove(bar);
+        return bar;
+    };
+    makeLeftBar("LeftTopToolBar", 0, 29, LeftTopButtons, true);
+    QToolBar *bottom = makeLeftBar("LeftBotToolBar", 27, 28, LeftBotButtons, false);
+    connect(bottom->actions().last(), &QAction::triggered, this, &TTalvexForm::ExitClick);
+
+    auto *midPanel = new QWidget(m_topPanel);
+    midPanel->setObjectName(QStringLiteral("MidPanel"));
+    midPanel->setGeometry(166, 1, 28, 55);
+    midPanel->setAutoFillBackground(true);
+    QPalette desktop = midPanel->palette();
+    desktop.setColor(QPalette::Window, QColor(0, 128, 128));
+    midPanel->setPalette(desktop);
+    attachTopPanelMouseMove(midPanel);
+
+    auto *logo = new QLabel(midPanel);
+    logo->setObjectName(QStringLiteral("VorqLogo"));
+    logo->setGeometry(1, 0, 26, 25);
+    logo->setPixmap(QPixmap::fromImage(m_pictures.logo(false)));
+    logo->setAttribute(Qt::WA_NoMousePropagation);
+
+    static constexpr std::array<const char *, 3> SelectorNames = {"wSelectImg", "vSelectImg",
+                                                                  "eSelectImg"};
+    for (int kind = 0; kind < 3; ++kind) {
+        auto *selector = new ClickableImage(midPanel);
+        selector->setObjectName(text(SelectorNames[static_cast<std::size_t>(kind)]));
+        selector->setGeometry(1, 25 + kind * 10, 26, 10);
+        m_selectorCanvas[static_cast<std::size_t>(kind)] = QImage(26, 10, QImage::Format_RGB32);
+        m_selectorCanvas[static_cast<std::size_t>(kind)].fill(Silver);
+        connect(selector, &ClickableImage::clicked, this,
+                [this, kind] { chooseConductorKind(kind); });
+        m_selectors[static_cast<std::size_t>(kind)] = selector;
+    }
+    // Only the decisions selector erases the outline; the other two keep it.
+    attachTopPanelMouseMove(m_selectors[2]);
+    m_selectors[0]->setAttribute(Qt::WA_NoMousePropagation);
+    m_selectors[1]->setAttribute(Qt::WA_NoMousePropagation);
+
+    auto *rightPanel = new QWidget(m_topPanel);
+    rightPanel->setObjectName(QStringLiteral("RightPanel"));
+    rightPanel->setGeometry(194, 1, 809, 55);
+    attachTopPanelMouseMove(rightPanel);
+    // Small enough that the labels stand over their groups without touching.
+    QFont groupFont = font();
+    groupFont.setPointSizeF(6.5);
+    for (const GroupLabelInfo &info : GroupLabels) {
+        auto *label = new QLabel(text(info.caption), rightPanel);
+        label->setObjectName(text(info.name));
+        label->setFont(groupFont);
+        label->move(info.left, 2);
+        label->adjustSize();
+        QPalette grey = label->palette();
+        grey.setColor(QPalette::WindowText, QColor(128, 128, 128));
+        label->setPalette(grey);
+        label->setAttribute(Qt::WA_NoMousePropagation);
+    }
+    createPalette(rightPanel);
+}
+
+void TTalvexForm::createPalette(QWidget *rightPanel)
+{
+    auto *coolBar = new QFrame(rightPanel);
+    coolBar->setObjectName(QStringLiteral("CoolBar"));
+    coolBar->setGeometry(0, 17, 809, 38);
+    coolBar->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    attachTopPanelMouseMove(coolBar);
+
+    auto *bar = new QToolBar(coolBar);
+    bar->setObjectName(QStringLiteral("ComponToolBar"));
+    // The last button ends at 793: a bar of 792 would move it into the overflow menu.
+    bar->setGeometry(9, 0, 800, 33);
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->setIconSize(QSize(24, 24));
+    bar->setContentsMargins(0, 0, 0, 0);
+    bar->setStyleSheet(QStringLiteral("QToolBar { spacing: 0px; padding: 0px; border: none; }"));
+    attachTopPanelMouseMove(bar);
+
+    std::size_t separator = 0;
+    for (int i = 0; i < PaletteButtonCount; ++i) {
+        QAction *action = m_paletteActions[static_cast<std::size_t>(i)];
+        bar->addAction(action);
+        QWidget *button = bar->widgetForAction(action);
+        button->setObjectName(action->objectName());
+        button->setFixedSize(31, 30);
+        button->setAttribute(Qt::WA_NoMousePropagation);
+        if (separator < SeparatorAfter.size() && SeparatorAfter[separator] == i + 1) {
+            auto *gap = new QFrame;
+            gap->setObjectName(QStringLiteral("Separator%1").arg(separator + 1));
+            gap->setFixedSize(8, 30);
+            if (separator + 1 < SeparatorAfter.size())
+                gap->setFrameStyle(QFrame::VLine | QFrame::Sunken);
+            bar->addWidget(gap);
+            ++separator;
+        }
+    }
+}
+
+void TTalvexForm::createSheetPanel()
+{
+    m_foregroundPanel = new BevelPanel;
+    m_foregroundPanel->setObjectName(QStringLiteral("ForegroundPanel"));
+    attachTopPanelMouseMove(m_foregroundPanel);
+    m_sheetView = new SheetView(m_sheet, m_foregroundPanel);
+    m_sheetView->setObjectName(QStringLiteral("ForegroundImg"));
+    connect(m_sheetView, &SheetView::mouseMoved, this, &TTalvexForm::ForegroundImgMouseMove);
+    connect(m_sheetView, &SheetView::mousePressed, this, &TTalvexForm::ForegroundImgMouseDown);
+}
+
+void TTalvexForm::createStatusBar()
+{
+    QStatusBar *bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar"));
+    bar->setFixedHeight(19);
+    bar->setSizeGripEnabled(false);
+    bar->setStyleSheet(QStringLiteral("QStatusBar::item { border: none; }"));
+    static constexpr std::array<int, 4> Widths = {230, 100, 640, 20};
+    for (std::size_t i = 0; i < Widths.size(); ++i) {
+        auto *panel = new QLabel;
+        panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+        panel->setFixedWidth(Widths[i]);
+        bar->addWidget(panel);
+        m_statusPanels[i] = panel;
+    }
+    m_statusPanels[1]->setText(QStringLiteral("Entwurfsmodus"));
+    // The status bar does not erase the pointer outline: its moves stop here.
+    bar->setAttribute(Qt::WA_NoMousePropagation);
+}
+
+void TTalvexForm::attachTopPanelMouseMove(QWidget *widget)
+{
+    widget->setMouseTracking(true);
+    widget->installEventFilter(this);
+}
+
+bool TTalvexForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseMove)
+        TopPanelMouseMove();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TTalvexForm::FormCreate()
+{
+    // The palette state starts with the pointer tool (its constructor); the rest sets up the
+    // window and the sheet from the panel's real size.
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        move(mainWindowLeft(area.width(), OuterWidth), mainWindowTop(area.height(), OuterHeight));
+    }
+    attachTopPanelMouseMove(this);
+    layout()->activate();
+    centralWidget()->layout()->activate();
+
+    const SheetGeometry geometry =
+        sheetGeometry(m_foregroundPanel->width(), m_foregroundPanel->height());
+    m_sheetView->setGeometry(geometry.imageLeft, geometry.imageTop, geometry.imageWidth,
+                             geometry.imageHeight);
+    m_sheet.create(QSize(geometry.imageWidth, geometry.imageHeight));
+    m_columns = geometry.columns;
+    m_rows = geometry.rows;
+    if (!geometry.fits()) {
+        // A sheet larger than the occupancy grid ends start-up after both limits are reported.
+        for (const std::string &message : {geometry.horizontalError, geometry.verticalError})
+            if (!message.empty())
+                reportFatal(message, 1);
+        std::exit(1);
+    }
+
+    elementModel().BuildElementModel(m_columns, m_rows);
+    m_kindTiles.assign(KindPlaces + 1, nullptr);
+    for (int kind = 1; kind <= KindPlaces; ++kind) {
+        const std::string &tile = elementModel().kinds.kind(kind).tile;
+        if (!tile.empty())
+            m_kindTiles[static_cast<std::size_t>(kind)] =
+                &m_pictures.tile(QString::fromStdString(tile));
+    }
+
+    m_statusPanels[2]->clear();
+    // The analogue display button shows the analogue display's own tile.
+    m_paletteActions[16]->setIcon(QIcon(QPixmap::fromImage(m_pictures.tile(u"AnalogImg"))));
+    syncPalette();
+}
+
+const QImage &TTalvexForm::kindTile(int kind) const
+{
+    static const QImage none;
+    elementModel().kinds.kind(kind); // checks the kind number
+    const QImage *tile = m_kindTiles.at(static_cast<std::size_t>(kind));
+    return tile ? *tile : none;
+}
+
+void TTalvexForm::setCompanions(TInspectForm *inspector, TAboutTalvexForm *aboutBox)
+{
+    m_inspector = inspector;
+    m_aboutBox = aboutBox;
+}
+
+void TTalvexForm::updateSheet(const QRect &changed)
+{
+    if (!changed.isEmpty())
+        m_sheetView->update(changed);
+}
+
+QString TTalvexForm::statusText(int panel) const
+{
+    return m_statusPanels.at(static_cast<std::size_t>(panel))->text();
+}
+
+QToolButton *TTalvexForm::paletteButton(PaletteButton button) const
+{
+    return findChild<QToolButton *>(text(PaletteButtons.at(ToolClassOf(button) - 1).name));
+}
+
+void TTalvexForm::syncPalette()
+{
+    for (int i = 0; i < PaletteButtonCount; ++i) {
+        QAction *action = m_paletteActions[static_cast<std::size_t>(i)];
+        const PaletteButton button = paletteButtonAt(i + 1);
+        action->setChecked(m_palette.isPressed(button));
+        action->setEnabled(m_palette.isEnabled(button));
+    }
+    for (int kind = 0; kind < 3; ++kind) {
+        const std::size_t k = static_cast<std::size_t>(kind);
+        const QImage &source = m_pictures.selectorSource(kind, kind == m_palette.conductorKind());
+        // The copy leaves the last, silver column of the picture as it is.
+        QPainter painter(&m_selectorCanvas[k]);
+        painter.drawImage(QPoint(0, 0), source, QRect(0, 0, 25, 10));
+        painter.end();
+        m_selectors[k]->setImage(m_selectorCanvas[k]);
+        m_selectors[k]->setToolTip(QString::fromStdString(m_palette.selectorHint(kind)));
+    }
+    m_statusPanels[0]->setText(QString::fromStdString(m_palette.statusText()));
+}
+
+void TTalvexForm::ChooseTool(PaletteButton button)
+{
+    m_palette.ChooseTool(button);
+    if (m_aboutBox)
+        m_aboutBox->hide();
+    syncPalette();
+}
+
+void TTalvexForm::chooseConductorKind(int kind)
+{
+    m_palette.chooseConductorKind(kind);
+    if (m_aboutBox)
+        m_aboutBox->hide();
+    syncPalette();
+}
+
+void TTalvexForm::ExitClick()
+{
+    close();
+}
+
+void TTalvexForm::closeEvent(QCloseEvent *event)
+{
+    // FormClose: nothing is asked; closing the main window ends the system.
+    event->accept();
+    QCoreApplication::quit();
+}
+
+void TTalvexForm::AboutClick()
+{
+    if (!m_aboutBox)
+        return;
+    m_aboutBox->show();
+    m_aboutBox->raise();
+    m_aboutBox->activateWindow();
+}
+
+void TTalvexForm::AttributeInspectClick()
+{
+    if (!m_inspector)
+        return;
+    m_inspector->setVisible(!m_inspector->isVisible());
+    m_attributeInspect->setChecked(m_inspector->isVisible());
+    if (m_attributeInspect->isChecked())
+        m_inspector->raise();
+}
+
+void TTalvexForm::ShowInspector()
+{
+    if (!m_inspector)
+        return;
+    if (!m_inspector->isVisible()) {
+        m_inspector->show();
+        m_attributeInspect->setChecked(true);
+    }
+    if (!m_inspector->hasSelectedEntry())
+        m_inspector->ShowElement(0);
+    m_inspector->raise();
+    raise();
+    activateWindow();
+}
+
+void TTalvexForm::TopPanelMouseMove()
+{
+    if (m_palette.pointerToolActive())
+        return;
+    updateSheet(m_sheet.RefreshSheet());
+}
+
+void TTalvexForm::ForegroundImgMouseMove(QPoint position)
+{
+    if (m_palette.pointerToolActive())
+        return;
+    updateSheet(m_sheet.DrawOutline(position.x(), position.y(), m_palette.outlineWidth(),
+                                    m_palette.outlineHeight()));
+}
+
+void TTalvexForm::OrientClick()
+{
+    if (m_palette.OrientClick())
+        TopPanelMouseMove();
+}
+
+void TTalvexForm::ForegroundImgMouseDown(Qt::MouseButton button, QPoint position)
+{
+    switch (button) {
+    case Qt::RightButton:
+        if (orientMenuOffered(m_palette.outlineWidth(), m_palette.outlineHeight(),
+                              m_palette.chosenCategory().orientable != 0))
+            m_orientPopupMenu->popup(QCursor::pos());
+        return;
+    case Qt::LeftButton:
+        if (!m_palette.pointerToolActive())
+            runGuarded(this, [this, position] { placeElement(position); });
+        ShowInspector();
+        return;
+    default:
+        return;
+    }
+}
+
+void TTalvexForm::placeElement(QPoint position)
+{
+    const GridCell cell = snapToGrid(position.x(), position.y());
+    const int width = m_palette.outlineWidth();
+    const int height = m_palette.outlineHeight();
+    if (!placementFits(cell, width, height, m_columns, m_rows, elementModel().occupancy))
+        return;
+
+    // Everything that can fail is checked before the first change, so an error leaves no
+    // half-placed element behind.
+    Category category = m_palette.chosenCategory();
+    category.x = cell.col0 + 1;
+    category.y = cell.row0 + 1;
+    Element record;
+    InitElementRecord(record, category, 0);
+    const std::vector<TilePlacement> tiles = tileLayout(category.firstKind, width, height, cell);
+    for (const TilePlacement &tile : tiles)
+        kindTile(tile.kind);
+    const std::uint16_t firstTile = firstTileKind(category.firstKind, height);
+    const QImage &cellImage = kindTile(firstTile);
+
+    for (const TilePlacement &tile : tiles)
+        m_sheet.DrawTile(kindTile(tile.kind), tile.px, tile.py);
+    updateSheet(m_sheet.RefreshSheet());
+    m_palette.chosenCategory().x = category.x;
+    m_palette.chosenCategory().y = category.y;
+
+    const std::uint16_t number = elementModel().elements.AllocateElementNumber();
+    m_inspector->appendElementEntry(number, QString::fromStdString(category.name));
+    Element &slot = elementModel().elements.at(number);
+    InitElementRecord(slot, category, number);
+    markOccupied(elementModel().occupancy, slot);
+    m_inspector->setCellImage(cellImage);
+
+    switch (m_palette.chosenToolClass()) {
+    case ToolClassOf(PaletteButton::TextTBtn):
+        m_inspector->ShowTextElement(number, QStringList());
+        break;
+    case ToolClassOf(PaletteButton::DynInputTBtn):
+        m_inspector->ShowDynamicInput(number, 1.0, 0.5);
+        break;
+    case ToolClassOf(PaletteButton::HistoryTBtn):
+        m_inspector->ShowHistoryElement(number, {});
+        break;
+    default:
+        m_inspector->ShowElement(number);
+        break;
+    }
+
+    m_palette.returnToPointerTool();
+    syncPalette();
+}
+
+} // namespace talvex

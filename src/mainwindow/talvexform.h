@@ -1,0 +1,117 @@
+#pragma once
+
+#include "palette.h"
+#include "pictures.h"
+#include "sheet.h"
+
+#include <QMainWindow>
+
+#include <array>
+
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class QToolBar;
+class QToolButton;
+
+namespace talvex {
+
+class ClickableImage;
+class SheetView;
+class TAboutTalvexForm;
+class TInspectForm;
+
+// The main window: menu, tool bars, component palette with the conductor-kind selectors, the
+// drawing sheet and the status bar. It owns the pictures and the two sheet layers and wires the
+// widgets to the palette state and the placing logic.
+class TTalvexForm : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    static constexpr int ClientWidth = 1004;
+    static constexpr int OuterWidth = 1012;
+    static constexpr int OuterHeight = 957;
+    // Client height for a frame of 4 pixels and a caption of 26.
+    static constexpr int DesignClientHeight = 927;
+
+    // Builds the window and the element model. A sheet larger than the occupancy grid ends the
+    // process with exit code 1 after its error boxes; clientHeight other than the design value
+    // lets tests build such a sheet.
+    explicit TTalvexForm(QWidget *parent = nullptr, int clientHeight = DesignClientHeight);
+    ~TTalvexForm() override;
+
+    // The windows created after this one.
+    void setCompanions(TInspectForm *inspector, TAboutTalvexForm *aboutBox);
+
+    const Pictures &pictures() const { return m_pictures; }
+    SheetLayers &sheet() { return m_sheet; }
+    // Repaints the part of the visible sheet that changed.
+    void updateSheet(const QRect &changed);
+    int sheetColumns() const { return m_columns; }
+    int sheetRows() const { return m_rows; }
+    PaletteState &palette() { return m_palette; }
+    const PaletteState &palette() const { return m_palette; }
+    // Tile picture of kind 1 to 283; a null image for an unused kind.
+    const QImage &kindTile(int kind) const;
+
+    // Handlers and commands.
+    void ExitClick();
+    void AttributeInspectClick();
+    void AboutClick();
+    void TopPanelMouseMove();
+    void ChooseTool(PaletteButton button);
+    void chooseConductorKind(int kind);
+    void ForegroundImgMouseMove(QPoint position);
+    void ForegroundImgMouseDown(Qt::MouseButton button, QPoint position);
+    void OrientClick();
+    void ShowInspector();
+
+    // What the user sees, for tests and tools.
+    QString statusText(int panel) const;
+    QToolButton *paletteButton(PaletteButton button) const;
+    ClickableImage *selectorImage(int kind) const { return m_selectors[kind]; }
+    SheetView *sheetView() const { return m_sheetView; }
+    QMenu *orientPopupMenu() const { return m_orientPopupMenu; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void FormCreate();
+    void createActions();
+    void createMenus();
+    void createTopPanel();
+    void createPalette(QWidget *rightPanel);
+    void createSheetPanel();
+    void createStatusBar();
+    void attachTopPanelMouseMove(QWidget *widget);
+    void syncPalette();
+    void placeElement(QPoint position);
+    QAction *makeAction(const QString &name, const QString &text, bool enabled = true);
+
+    Pictures m_pictures;
+    SheetLayers m_sheet;
+    PaletteState m_palette;
+    std::vector<const QImage *> m_kindTiles;
+    int m_columns = 0;
+    int m_rows = 0;
+
+    TInspectForm *m_inspector = nullptr;
+    TAboutTalvexForm *m_aboutBox = nullptr;
+
+    QFrame *m_topPanel = nullptr;
+    QFrame *m_foregroundPanel = nullptr;
+    SheetView *m_sheetView = nullptr;
+    std::array<ClickableImage *, 3> m_selectors{};
+    std::array<QImage, 3> m_selectorCanvas;
+    std::array<QAction *, PaletteButtonCount> m_paletteActions{};
+    std::array<QLabel *, 4> m_statusPanels{};
+    QAction *m_attributeInspect = nullptr;
+    QMenu *m_orientPopupMenu = nullptr;
+    QAction *m_orient = nullptr;
+};
+
+} // namespace talvex
