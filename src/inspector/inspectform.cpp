@@ -1,0 +1,442 @@
+#include "inspectform.h"
+
+#include "currentdata.h"
+#include "dataform.h"
+#include "elementmodel.h"
+#include "geometry.h"
+#include "linesform.h"
+#include "placing.h"
+#include "talvexform.h"
+#include "valuelist.h"
+#include "values.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+namespace talvex {
+
+namespace {
+
+const QString IntegerMask = QStringLiteral("90;0");
+const QString DecimalMask = QStringLiteral("990,99;1;0");
+const QString TextLinesKey = QStringLiteral("Textzeilen");
+const QString TextLinesMarker = QStringLiteral("(Zeilen)");
+const QString HistoryKey = QStringLiteral("Daten der Vorgeschichte");
+const QString HistoryMarker = QStringLiteral("(Tabelle)");
+
+QWidget *panel(const char *name, int height)
+{
+    auto *widget = new QWidget;
+    widget->setObjectName(QString::fromUtf8(name));
+    widget->setFixedHeight(height);
+    return widget;
+}
+
+ValueListEditor *valueList(const char *name)
+{
+    auto *list = new ValueListEditor;
+    list->setObjectName(QString::fromUtf8(name));
+    return list;
+}
+
+} // namespace
+
+TInspectForm::TInspectForm(TTalvexForm &mainWindow, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    , m_main(mainWindow)
+{
+    setObjectName(QStringLiteral("InspectForm"));
+    setWindowTitle(QStringLiteral("Merkmal-Einstellung"));
+    setFont(QFont(font().family(), 8));
+    resize(141, 447);
+    move(195, 446);
+
+    auto *column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+
+    ComponTopPanel = panel("ComponTopPanel", 38);
+    ComponLabel = new QLabel(QStringLiteral("aktuelles Element:"), ComponTopPanel);
+    ComponLabel->setObjectName(QStringLiteral("ComponLabel"));
+    ComponLabel->move(0, 2);
+    ComboBox = new QComboBox(ComponTopPanel);
+    ComboBox->setObjectName(QStringLiteral("ComboBox"));
+    ComboBox->setEditable(false);
+    ComboBox->setMaxVisibleItems(10);
+    ComboBox->setGeometry(0, 15, 133, 21);
+    connect(ComboBox, &QComboBox::activated, this, &TInspectForm::ComboBoxChange);
+    column->addWidget(ComponTopPanel);
+
+    ElementValueList = valueList("ElementValueList");
+    ElementValueList->setFixedHeight(105);
+    ElementValueList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ElementValueList->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    column->addWidget(ElementValueList);
+
+    CellPanel = panel("CellPanel", 17);
+    CommonLabel = new QLabel(QStringLiteral(" Zell-übergreifende Merkmale:"), CellPanel);
+    CommonLabel->setObjectName(QStringLiteral("CommonLabel"));
+    CommonLabel->move(0, 2);
+    column->addWidget(CellPanel);
+
+    CommonValueList = valueList("CommonValueList");
+    CommonValueList->setFixedHeight(64);
+    CommonValueList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    column->addWidget(CommonValueList);
+
+    CellTabControl = new QWidget;
+    CellTabControl->setObjectName(QStringLiteral("CellTabControl"));
+    auto *cells = new QVBoxLayout(CellTabControl);
+    cells->setContentsMargins(0, 0, 0, 0);
+    cells->setSpacing(0);
+    CellTabBar = new QTabBar;
+    CellTabBar->setObjectName(QStringLiteral("CellTabBar"));
+    CellTabBar->setExpanding(false);
+    CellTabBar->setDrawBase(true);
+    CellTabBar->setUsesScrollButtons(true);
+    CellTabBar->setStyleSheet(
+        QStringLiteral("QTabBar::tab { height: 15px; min-width: 39px; padding: 0px 2px; }"));
+    connect(CellTabBar, &QTabBar::currentChanged, this, &TInspectForm::CellTabControlChange);
+    cells->addWidget(CellTabBar);
+    CellTopPanel = panel("CellTopPanel", 24);
+    CellImg = new QLabel(CellTopPanel);
+    CellImg->setObjectName(QStringLiteral("CellImg"));
+    CellImg->setFixedSize(24, 24);
+    m_cellImage = QImage(24, 24, QImage::Format_RGB32);
+    m_cellImage.fill(palette().color(QPalette::Window));
+    CellImg->setPixmap(QPixmap::fromImage(m_cellImage));
+    cells->addWidget(CellTopPanel);
+    CellValueList = valueList("CellValueList");
+    cells->addWidget(CellValueList, 1);
+    column->addWidget(CellTabControl, 1);
+
+    for (ValueListEditor *list : {ElementValueList, CommonValueList}) {
+        connect(list, &ValueListEditor::stringsChanged, this,
+                [this, list] { ElementValueListStringsChange(list); });
+    }
+    connect(CommonValueList, &ValueListEditor::editButtonClicked, this,
+            &TInspectForm::CommonValueListEditButtonClick);
+
+    attachFormMouseMove(this);
+    attachFormMouseMove(ComponTopPanel);
+    attachFormMouseMove(ComponLabel);
+    for (ValueListEditor *list : {ElementValueList, CommonValueList, CellValueList}) {
+        attachFormMouseMove(list);
+        attachFormMouseMove(list->viewport());
+    }
+    // The other controls keep the pointer's moves to themselves.
+    for (QWidget *quiet : {static_cast<QWidget *>(ComboBox), CellPanel, CellTabControl})
+        quiet->setAttribute(Qt::WA_NoMousePropagation);
+
+    FormCreate();
+}
+
+TInspectForm::~TInspectForm() = default;
+
+void TInspectForm::setEditors(TLinesForm *linesForm, TDataForm *dataForm)
+{
+    m_linesForm = linesForm;
+    m_dataForm = dataForm;
+}
+
+void TInspectForm::FormCreate()
+{
+    CellTabBar->blockSignals(true);
+    while (CellTabBar->count() > 0)
+        CellTabBar->removeTab(0);
+    CellTabBar->blockSignals(false);
+
+    // Fill the room left of the main window.
+    move(0, y());
+    if (width() < m_main.x())
+        resize(m_main.x(), height());
+    FormResize();
+
+    Normalizing = false;
+    LoadingElement = false;
+    ElementShownValues.clear();
+    CommonShownValues.clear();
+
+    ComboBox->clear();
+    ComboBox->addItem(FormatElementNumber(0).c_str() + QStringLiteral(" Zeichenfläche"));
+    ComboBox->setCurrentIndex(0);
+    ShowElement(0);
+}
+
+void TInspectForm::attachFormMouseMove(QWidget *widget)
+{
+    widget->setMouseTracking(true);
+    widget->installEventFilter(this);
+}
+
+bool TInspectForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseMove)
+        FormMouseMove();
+    return QWidget::eventFilter(watched, event);
+}
+
+void TInspectForm::FormMouseMove()
+{
+    m_main.TopPanelMouseMove();
+}
+
+void TInspectForm::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    FormResize();
+}
+
+void TInspectForm::FormResize()
+{
+    // The layout gives the panels their width only when it runs; the panel spans the client.
+    // A list's width is taken inside its frame, so its two columns fill it without scrolling.
+    const int panelWidth = width();
+    const int listFrame = 2 * ElementValueList->frameWidth();
+    const InspectorLayout layout = inspectorLayout(frameGeometry().width(), panelWidth,
+                                                   panelWidth - listFrame, panelWidth - listFrame);
+    ComboBox->resize(layout.comboBoxWidth, ComboBox->height());
+    ElementValueList->setKeyColumnWidth(layout.elementKeyWidth);
+    ElementValueList->setValueColumnWidth(layout.elementValueWidth);
+    CommonValueList->setKeyColumnWidth(layout.commonKeyWidth);
+    CommonValueList->setValueColumnWidth(layout.commonValueWidth);
+    CellImg->move(layout.cellImgLeft, 0);
+    CellValueList->setKeyColumnWidth(layout.cellKeyWidth);
+    CellValueList->setValueColumnWidth(layout.cellValueWidth);
+}
+
+void TInspectForm::AddElementRow(const QString &key, const QString &value)
+{
+    ElementValueList->appendItem(key, value);
+    ElementShownValues.append(value);
+}
+
+void TInspectForm::AddCommonRow(const QString &key, const QString &value)
+{
+    CommonValueList->appendItem(key, value);
+    CommonShownValues.append(value);
+}
+
+void TInspectForm::ShowElement(int number)
+{
+    Normalizing = false;
+    LoadingElement = true;
+    const Element record = elementModel().elements.at(number);
+    const Category &head = record.head;
+
+    if (number > 0)
+        m_main.updateSheet(
+            m_main.sheet().drawCornerMarks(record.pixelRect(), m_main.pictures().blackImg()));
+    else
+        m_main.updateSheet(m_main.sheet().RefreshSheet());
+
+    ElementValueList->clearItems();
+    ElementShownValues.clear();
+    AddElementRow(QStringLiteral("linke obere Ecke (X,Y)"),
+                  QStringLiteral("%1,%2").arg(head.x).arg(head.y));
+    ElementValueList->setReadOnly(0, true);
+
+    // The shape overrides the recorded orientation.
+    QString orientation;
+    if (head.orientation == Horizontal)
+        orientation = QStringLiteral("waagerecht");
+    else if (head.orientation == Vertical)
+        orientation = QStringLiteral("senkrecht");
+    if (head.height < head.width)
+        orientation = QStringLiteral("waagerecht");
+    else if (head.width < head.height)
+        orientation = QStringLiteral("senkrecht");
+    AddElementRow(QStringLiteral("Orientierung"), orientation);
+    ElementValueList->setReadOnly(1, true);
+    if (head.orientation != NoOrientation) {
+        QStringList choices{QStringLiteral("waagerecht")};
+        if (head.orientable)
+            choices.append(QStringLiteral("senkrecht"));
+        ElementValueList->setEditStyle(1, ValueListEditor::EditStyle::PickList);
+        ElementValueList->setPickList(1, choices);
+    }
+
+    AddElementRow(QStringLiteral("Zellenzahl waagerecht"), QString::number(head.width));
+    ElementValueList->setEditMask(2, IntegerMask);
+    AddElementRow(QStringLiteral("Zellenzahl senkrecht"), QString::number(head.height));
+    ElementValueList->setEditMask(3, IntegerMask);
+
+    m_shownElement = number;
+    CellTabBar->blockSignals(true);
+    while (CellTabBar->count() > 0)
+        CellTabBar->removeTab(0);
+    if (record.number != 0) {
+        CellValueList->show();
+        const int cells = head.width * head.height;
+        if (cells == 1) {
+            CellTabBar->addTab(QStringLiteral("Zelle"));
+        } else {
+            for (int k = 1; k <= cells; ++k)
+                CellTabBar->addTab(QStringLiteral("%1.Zelle").arg(k));
+        }
+        CellTabBar->setCurrentIndex(0);
+    } else {
+        CellValueList->hide();
+    }
+    CellTabBar->blockSignals(false);
+    showCellProperties(0);
+    LoadingElement = false;
+
+    CommonLabel->setEnabled(false);
+    CommonValueList->setEnabled(false);
+    CommonValueList->clearItems();
+}
+
+void TInspectForm::showCellProperties(int cell)
+{
+    CellValueList->clearItems();
+    const Element &record = elementModel().elements.at(m_shownElement);
+    if (record.number == 0 || record.head.firstKind == 0)
+        return;
+    const Category &head = record.head;
+    const std::vector<TilePlacement> tiles =
+        tileLayout(head.firstKind, head.width, head.height, GridCell{});
+    if (cell < 0 || cell >= static_cast<int>(tiles.size()))
+        return;
+    const Default &kind = elementModel().kinds.kind(tiles[static_cast<std::size_t>(cell)].kind);
+    for (std::size_t i = 0; i < kind.props.size(); ++i) {
+        CellValueList->appendItem(QString::fromStdString(kind.props[i].name),
+                                  QString::fromStdString(kind.props[i].value));
+        CellValueList->setReadOnly(static_cast<int>(i), true);
+    }
+}
+
+void TInspectForm::CellTabControlChange(int tab)
+{
+    if (tab < 0)
+        return;
+    showCellProperties(tab);
+    const Element &record = elementModel().elements.at(m_shownElement);
+    const Category &head = record.head;
+    const std::vector<TilePlacement> tiles =
+        tileLayout(head.firstKind, head.width, head.height, GridCell{});
+    if (tab < static_cast<int>(tiles.size()))
+        setCellImage(m_main.kindTile(tiles[static_cast<std::size_t>(tab)].kind));
+}
+
+void TInspectForm::ShowElementWithCommon(int number)
+{
+    ShowElement(number);
+    CommonLabel->setEnabled(true);
+    CommonValueList->setEnabled(true);
+    LoadingCommon = true;
+    CommonShownValues.clear();
+}
+
+void TInspectForm::ShowDynamicInput(int number, double maximum, double start)
+{
+    ShowElementWithCommon(number);
+    AddCommonRow(QStringLiteral("Startwert"), QString::fromStdString(FormatDecimal(start)));
+    CommonValueList->setEditMask(0, DecimalMask);
+    AddCommonRow(QStringLiteral("Maximalwert"), QString::fromStdString(FormatDecimal(maximum)));
+    CommonValueList->setEditMask(1, DecimalMask);
+    LoadingCommon = false;
+}
+
+void TInspectForm::ShowTextElement(int number, const QStringList &lines)
+{
+    ShowElementWithCommon(number);
+    AddCommonRow(TextLinesKey, TextLinesMarker);
+    CommonValueList->setEditStyle(0, ValueListEditor::EditStyle::Ellipsis);
+    CommonValueList->setReadOnly(0, true);
+    CurrentTextLines = lines;
+    LoadingCommon = false;
+}
+
+void TInspectForm::ShowHistoryElement(int number, const QList<QStringList> &table)
+{
+    ShowElementWithCommon(number);
+    AddCommonRow(HistoryKey, HistoryMarker);
+    CommonValueList->setEditStyle(0, ValueListEditor::EditStyle::Ellipsis);
+    CommonValueList->setReadOnly(0, true);
+    CurrentHistoryTable = table;
+    LoadingCommon = false;
+}
+
+void TInspectForm::appendElementEntry(int number, const QString &name)
+{
+    ComboBox->addItem(QString::fromStdString(FormatElementNumber(number)) + QStringLiteral("  ") +
+                      name);
+    ComboBox->setCurrentIndex(ComboBox->count() - 1);
+}
+
+bool TInspectForm::hasSelectedEntry() const
+{
+    return ComboBox->currentIndex() >= 0;
+}
+
+void TInspectForm::setCellImage(const QImage &tile)
+{
+    QPainter painter(&m_cellImage);
+    painter.drawImage(QPoint(0, 0), tile);
+    painter.end();
+    CellImg->setPixmap(QPixmap::fromImage(m_cellImage));
+}
+
+void TInspectForm::ComboBoxChange(int index)
+{
+    const std::optional<int> number = readElementNumber(ComboBox->itemText(index).toStdString());
+    if (number)
+        ShowElement(*number);
+}
+
+void TInspectForm::ElementValueListStringsChange(ValueListEditor *sender)
+{
+    if (LoadingElement || Normalizing || (sender == CommonValueList && LoadingCommon))
+        return;
+    const QStringList &shown = sender == CommonValueList ? CommonShownValues : ElementShownValues;
+    for (int i = 0; i < sender->itemCount() && i < shown.size(); ++i) {
+        if (sender->isReadOnly(i) || sender->editStyle(i) != ValueListEditor::EditStyle::Plain)
+            continue;
+        const QString value = sender->value(i);
+        const std::optional<std::string> normalized = normalizedValue(
+            value.toStdString(), shown[i].toStdString(), sender->editMask(i).toStdString());
+        if (!normalized)
+            continue;
+        const QString rewritten = QString::fromStdString(*normalized);
+        if (rewritten == value)
+            continue;
+        Normalizing = true;
+        sender->setValue(i, rewritten);
+        Normalizing = false;
+    }
+}
+
+void TInspectForm::CommonValueListEditButtonClick()
+{
+    if (CommonValueList->itemCount() != 1)
+        return;
+    if (CommonValueList->valueOfKey(TextLinesKey) == TextLinesMarker)
+        openEditor(m_linesForm);
+    else if (CommonValueList->valueOfKey(HistoryKey) == HistoryMarker)
+        openEditor(m_dataForm);
+}
+
+void TInspectForm::openEditor(QWidget *editor)
+{
+    if (!editor)
+        return;
+    const QRect inspector = frameGeometry();
+    const EditorPosition position =
+        editorPosition(inspector.left(), inspector.top(), inspector.width(),
+                       CellPanel->mapTo(this, QPoint(0, 0)).y(), editor->frameGeometry().height());
+    editor->move(position.left, position.top);
+    if (auto *lines = qobject_cast<TLinesForm *>(editor)) {
+        lines->FormResize();
+        lines->exec();
+    } else if (auto *data = qobject_cast<TDataForm *>(editor)) {
+        data->FormResize();
+        data->exec();
+    }
+}
+
+} // namespace talvex

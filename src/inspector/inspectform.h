@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+
+class QComboBox;
+class QLabel;
+class QTabBar;
+
+namespace talvex {
+
+class TDataForm;
+class TLinesForm;
+class TTalvexForm;
+class ValueListEditor;
+
+// The inspector: the element list, the element's own attributes, the cell-spanning attributes
+// of dynamic inputs, text and history elements, and one tab per cell with that cell's
+// properties. It reads element records and never writes them; edited values are normalised in
+// the lists and stored nowhere.
+class TInspectForm : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TInspectForm(TTalvexForm &mainWindow, QWidget *parent = nullptr);
+    ~TInspectForm() override;
+
+    // The editors opened by the ellipsis buttons; created after the inspector.
+    void setEditors(TLinesForm *linesForm, TDataForm *dataForm);
+
+    void ShowElement(int number);
+    void ShowDynamicInput(int number, double maximum, double start);
+    void ShowTextElement(int number, const QStringList &lines);
+    void ShowHistoryElement(int number, const QList<QStringList> &table);
+
+    // Appends the element list entry of a new element and selects it, without ComboBoxChange.
+    void appendElementEntry(int number, const QString &name);
+    bool hasSelectedEntry() const;
+    // Draws a 24 x 24 tile into CellImg.
+    void setCellImage(const QImage &tile);
+    const QImage &cellImage() const { return m_cellImage; }
+
+    // Handlers.
+    void FormResize();
+    void ComboBoxChange(int index);
+    void ElementValueListStringsChange(ValueListEditor *sender);
+    void CommonValueListEditButtonClick();
+    void FormMouseMove();
+    void CellTabControlChange(int tab);
+
+    QWidget *ComponTopPanel = nullptr;
+    QComboBox *ComboBox = nullptr;
+    QLabel *ComponLabel = nullptr;
+    ValueListEditor *ElementValueList = nullptr;
+    QWidget *CellPanel = nullptr;
+    QLabel *CommonLabel = nullptr;
+    ValueListEditor *CommonValueList = nullptr;
+    QWidget *CellTabControl = nullptr;
+    QTabBar *CellTabBar = nullptr;
+    QWidget *CellTopPanel = nullptr;
+    QLabel *CellImg = nullptr;
+    ValueListEditor *CellValueList = nullptr;
+
+    bool Normalizing = false;
+    bool LoadingElement = false;
+    QStringList ElementShownValues;
+    bool LoadingCommon = false;
+    QStringList CommonShownValues;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void FormCreate();
+    void ShowElementWithCommon(int number);
+    void AddElementRow(const QString &key, const QString &value);
+    void AddCommonRow(const QString &key, const QString &value);
+    void showCellProperties(int cell);
+    void openEditor(QWidget *editor);
+    void attachFormMouseMove(QWidget *widget);
+
+    TTalvexForm &m_main;
+    TLinesForm *m_linesForm = nullptr;
+    TDataForm *m_dataForm = nullptr;
+    int m_shownElement = 0;
+    QImage m_cellImage;
+};
+
+} // namespace talvex
