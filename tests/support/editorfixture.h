@@ -1,0 +1,95 @@
+#pragma once
+
+#include "aboutform.h"
+#include "dataform.h"
+#include "inspectform.h"
+#include "linesform.h"
+#include "sheetview.h"
+#include "talvexform.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTest>
+#include <QToolButton>
+
+#include <memory>
+
+namespace talvex::test {
+
+// The five windows of the editor as the application creates them, main window shown.
+struct Editor
+{
+    Editor()
+    {
+        main = std::make_unique<TTalvexForm>();
+        inspector = std::make_unique<TInspectForm>(*main);
+        about = std::make_unique<TAboutTalvexForm>(main->pictures());
+        lines = std::make_unique<TLinesForm>();
+        data = std::make_unique<TDataForm>();
+        main->setCompanions(inspector.get(), about.get());
+        inspector->setEditors(lines.get(), data.get());
+        main->show();
+    }
+
+    ~Editor()
+    {
+        data.reset();
+        lines.reset();
+        about.reset();
+        inspector.reset();
+        main.reset();
+    }
+
+    QWidget *sheet() const { return main->sheetView(); }
+
+    // A user's click on a palette button (no click reaches a disabled one).
+    void click(PaletteButton button) const
+    {
+        QTest::mouseClick(main->paletteButton(button), Qt::LeftButton);
+    }
+
+    void clickSelector(int kind) const
+    {
+        QTest::mouseClick(main->selectorImage(kind), Qt::LeftButton);
+    }
+
+    // Pointer moves are sent directly so they arrive in order on every platform.
+    static void moveOver(QWidget *widget, QPoint position)
+    {
+        QMouseEvent event(QEvent::MouseMove, position, widget->mapToGlobal(position), Qt::NoButton,
+                          Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(widget, &event);
+    }
+
+    void moveOnSheet(QPoint position) const { moveOver(sheet(), position); }
+
+    void clickSheet(QPoint position, Qt::MouseButton button = Qt::LeftButton) const
+    {
+        QTest::mouseClick(sheet(), button, Qt::NoModifier, position);
+    }
+
+    // Pixel of the cell's top-left corner, cells counted from 1.
+    static QPoint cellPixel(int column, int row)
+    {
+        return {(column - 1) * CellSize, (row - 1) * CellSize};
+    }
+
+    void place(PaletteButton button, int column, int row, bool turned = false) const
+    {
+        click(button);
+        if (turned)
+            main->OrientClick();
+        clickSheet(cellPixel(column, row));
+    }
+
+    QImage foreground() const { return main->sheet().foreground(); }
+    QImage background() const { return main->sheet().background(); }
+
+    std::unique_ptr<TTalvexForm> main;
+    std::unique_ptr<TInspectForm> inspector;
+    std::unique_ptr<TAboutTalvexForm> about;
+    std::unique_ptr<TLinesForm> lines;
+    std::unique_ptr<TDataForm> data;
+};
+
+} // namespace talvex::test
