@@ -1,0 +1,58 @@
+// Starts either the editor's five windows or a bare main window, shows the main window and ends
+// as soon as its first frame has been painted. The driver measures whole processes of both.
+
+#include "aboutform.h"
+#include "dataform.h"
+#include "inspectform.h"
+#include "linesform.h"
+#include "talvexform.h"
+
+#include <QApplication>
+#include <QMainWindow>
+#include <QTimer>
+
+#include <cstring>
+
+using namespace talvex;
+
+namespace {
+
+// Quits once the window has painted its first frame.
+class FirstFrame : public QObject
+{
+public:
+    explicit FirstFrame(QWidget *window) { window->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        return false;
+    }
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    const bool bare = argc > 1 && std::strcmp(argv[1], "--bare") == 0;
+    QApplication app(argc, argv);
+    if (bare) {
+        QMainWindow window;
+        window.resize(1004, 927);
+        FirstFrame first(&window);
+        window.show();
+        return QApplication::exec();
+    }
+    TTalvexForm talvexForm;
+    TInspectForm inspectForm(talvexForm);
+    TAboutTalvexForm aboutTalvexForm(talvexForm.pictures());
+    TLinesForm linesForm;
+    TDataForm dataForm;
+    talvexForm.setCompanions(&inspectForm, &aboutTalvexForm);
+    inspectForm.setEditors(&linesForm, &dataForm);
+    FirstFrame first(&talvexForm);
+    talvexForm.show();
+    return QApplication::exec();
+}
