@@ -54,6 +54,7 @@ QLineEdit *makeField(const QString &text, const QString &tip, QWidget *parent)
 {
     auto *field = new QLineEdit(text, parent);
     field->setToolTip(tip);
+    field->setAccessibleName(tip);
     return field;
 }
 
@@ -99,6 +100,7 @@ TDataForm::TDataForm(QWidget *parent)
     // Row 0 of the grid, the fixed title row, is the horizontal header; rows 1 to 10 are the
     // table's rows 0 to 9.
     StringGrid->setObjectName(QStringLiteral("StringGrid"));
+    StringGrid->setAccessibleName(QStringLiteral("Daten der Vorgeschichte"));
     StringGrid->setItemDelegate(new CellDelegate(StringGrid));
     StringGrid->setHorizontalHeaderLabels({QString(), QString()});
     StringGrid->verticalHeader()->hide();

@@ -36,10 +36,11 @@ QWidget *panel(const char *name, int height)
     return widget;
 }
 
-ValueListEditor *valueList(const char *name)
+ValueListEditor *valueList(const char *name, const QString &heading)
 {
     auto *list = new ValueListEditor;
     list->setObjectName(QString::fromUtf8(name));
+    list->setAccessibleName(heading);
     return list;
 }
 
@@ -65,13 +66,15 @@ TInspectForm::TInspectForm(TTalvexForm &mainWindow, QWidget *parent)
     ComponLabel->move(0, 2);
     ComboBox = new QComboBox(ComponTopPanel);
     ComboBox->setObjectName(QStringLiteral("ComboBox"));
+    ComboBox->setAccessibleName(QStringLiteral("aktuelles Element"));
+    ComponLabel->setBuddy(ComboBox);
     ComboBox->setEditable(false);
     ComboBox->setMaxVisibleItems(10);
     ComboBox->setGeometry(0, 15, 133, 21);
     connect(ComboBox, &QComboBox::activated, this, &TInspectForm::ComboBoxChange);
     column->addWidget(ComponTopPanel);
 
-    ElementValueList = valueList("ElementValueList");
+    ElementValueList = valueList("ElementValueList", QStringLiteral("Merkmale des Elements"));
     ElementValueList->setFixedHeight(105);
     ElementValueList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ElementValueList->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -83,7 +86,7 @@ TInspectForm::TInspectForm(TTalvexForm &mainWindow, QWidget *parent)
     CommonLabel->move(0, 2);
     column->addWidget(CellPanel);
 
-    CommonValueList = valueList("CommonValueList");
+    CommonValueList = valueList("CommonValueList", QStringLiteral("Zell-übergreifende Merkmale"));
     CommonValueList->setFixedHeight(64);
     CommonValueList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     column->addWidget(CommonValueList);
@@ -95,6 +98,7 @@ TInspectForm::TInspectForm(TTalvexForm &mainWindow, QWidget *parent)
     cells->setSpacing(0);
     CellTabBar = new QTabBar;
     CellTabBar->setObjectName(QStringLiteral("CellTabBar"));
+    CellTabBar->setAccessibleName(QStringLiteral("Zellen"));
     CellTabBar->setExpanding(false);
     CellTabBar->setDrawBase(true);
     CellTabBar->setUsesScrollButtons(true);
@@ -105,12 +109,13 @@ TInspectForm::TInspectForm(TTalvexForm &mainWindow, QWidget *parent)
     CellTopPanel = panel("CellTopPanel", 24);
     CellImg = new QLabel(CellTopPanel);
     CellImg->setObjectName(QStringLiteral("CellImg"));
+    CellImg->setAccessibleName(QStringLiteral("Bild der Zelle"));
     CellImg->setFixedSize(24, 24);
     m_cellImage = QImage(24, 24, QImage::Format_RGB32);
     m_cellImage.fill(palette().color(QPalette::Window));
     CellImg->setPixmap(QPixmap::fromImage(m_cellImage));
     cells->addWidget(CellTopPanel);
-    CellValueList = valueList("CellValueList");
+    CellValueList = valueList("CellValueList", QStringLiteral("Merkmale der Zelle"));
     cells->addWidget(CellValueList, 1);
     column->addWidget(CellTabControl, 1);
 

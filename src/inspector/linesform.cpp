@@ -26,6 +26,7 @@ TLinesForm::TLinesForm(QWidget *parent)
     setFixedSize(ClientWidth, ClientHeight);
 
     LinesMemo->setObjectName(QStringLiteral("LinesMemo"));
+    LinesMemo->setAccessibleName(QStringLiteral("Textzeilen"));
     LinesMemo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     LinesMemo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     LinesMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -38,6 +38,7 @@ TAboutTalvexForm::TAboutTalvexForm(const Pictures &pictures, QWidget *parent)
 
     AboutMemo = new QPlainTextEdit(this);
     AboutMemo->setObjectName(QStringLiteral("AboutMemo"));
+    AboutMemo->setAccessibleName(QStringLiteral("Version"));
     AboutMemo->setGeometry(47, 0, 152, 33);
     AboutMemo->setFont(memoFont());
     AboutMemo->setFrameShape(QFrame::NoFrame);
@@ -51,6 +52,7 @@ TAboutTalvexForm::TAboutTalvexForm(const Pictures &pictures, QWidget *parent)
 
     WebMemo = new QLineEdit(this);
     WebMemo->setObjectName(QStringLiteral("WebMemo"));
+    WebMemo->setAccessibleName(QStringLiteral("Webadresse"));
     WebMemo->setGeometry(47, 33, 152, 21);
     WebMemo->setFont(memoFont());
     WebMemo->setFrame(false);
@@ -60,6 +62,7 @@ TAboutTalvexForm::TAboutTalvexForm(const Pictures &pictures, QWidget *parent)
 
     VorqLogo = new QLabel(this);
     VorqLogo->setObjectName(QStringLiteral("VorqLogo"));
+    VorqLogo->setAccessibleName(QStringLiteral("Talvex"));
     VorqLogo->setGeometry(0, 55, 250, 249);
     VorqLogo->setPixmap(QPixmap::fromImage(pictures.logo(true)));
 

@@ -299,6 +299,7 @@ void TTalvexForm::createTopPanel()
             bar->addAction(action);
             QWidget *button = bar->widgetForAction(action);
             button->setObjectName(text(info.name));
+            button->setAccessibleName(text(info.hint).trimmed());
             button->setFixedSize(23, height - 2);
         }
         attachTopPanelMouseMove(bar);
@@ -319,6 +320,7 @@ void TTalvexForm::createTopPanel()
 
     auto *logo = new QLabel(midPanel);
     logo->setObjectName(QStringLiteral("VorqLogo"));
+    logo->setAccessibleName(QStringLiteral("Talvex"));
     logo->setGeometry(1, 0, 26, 25);
     logo->setPixmap(QPixmap::fromImage(m_pictures.logo(false)));
     logo->setAttribute(Qt::WA_NoMousePropagation);
@@ -386,6 +388,7 @@ void TTalvexForm::createPalette(QWidget *rightPanel)
         bar->addAction(action);
         QWidget *button = bar->widgetForAction(action);
         button->setObjectName(action->objectName());
+        button->setAccessibleName(action->toolTip());
         button->setFixedSize(31, 30);
         button->setAttribute(Qt::WA_NoMousePropagation);
         if (separator < SeparatorAfter.size() && SeparatorAfter[separator] == i + 1) {
@@ -407,6 +410,7 @@ void TTalvexForm::createSheetPanel()
     attachTopPanelMouseMove(m_foregroundPanel);
     m_sheetView = new SheetView(m_sheet, m_foregroundPanel);
     m_sheetView->setObjectName(QStringLiteral("ForegroundImg"));
+    m_sheetView->setAccessibleName(QStringLiteral("Zeichenfläche"));
     connect(m_sheetView, &SheetView::mouseMoved, this, &TTalvexForm::ForegroundImgMouseMove);
     connect(m_sheetView, &SheetView::mousePressed, this, &TTalvexForm::ForegroundImgMouseDown);
 }
@@ -419,9 +423,12 @@ void TTalvexForm::createStatusBar()
     bar->setSizeGripEnabled(false);
     bar->setStyleSheet(QStringLiteral("QStatusBar::item { border: none; }"));
     static constexpr std::array<int, 4> Widths = {230, 100, 640, 20};
+    static constexpr std::array<const char *, 4> Names = {"Vorauswahl", "Modus", "Meldung",
+                                                          "Zustand"};
     for (std::size_t i = 0; i < Widths.size(); ++i) {
         auto *panel = new QLabel;
         panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        panel->setAccessibleName(text(Names[i]));
         panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
         panel->setFixedWidth(Widths[i]);
         bar->addWidget(panel);
@@ -533,7 +540,9 @@ void TTalvexForm::syncPalette()
         painter.drawImage(QPoint(0, 0), source, QRect(0, 0, 25, 10));
         painter.end();
         m_selectors[k]->setImage(m_selectorCanvas[k]);
-        m_selectors[k]->setToolTip(QString::fromStdString(m_palette.selectorHint(kind)));
+        const QString hint = QString::fromStdString(m_palette.selectorHint(kind));
+        m_selectors[k]->setToolTip(hint);
+        m_selectors[k]->setAccessibleName(hint);
     }
     m_statusPanels[0]->setText(QString::fromStdString(m_palette.statusText()));
 }
