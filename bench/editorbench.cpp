@@ -96,6 +96,10 @@ int main(int argc, char *argv[])
     const Figures edit = measure(2000, [&] {
         list->setValue(0, (++keystroke % 2) ? QStringLiteral("1,5") : QStringLiteral(",7"));
     });
+    if (list->value(0) != QStringLiteral("0,70") && list->value(0) != QStringLiteral("1,50")) {
+        std::fprintf(stderr, "the edit was not normalised: %s\n", qPrintable(list->value(0)));
+        met = false;
+    }
     met &= report("edit keystroke through the handler (median)", edit.median, 1.0, "ms");
     return met ? 0 : 1;
 }

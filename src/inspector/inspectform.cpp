@@ -102,8 +102,7 @@ TInspectForm::TInspectForm(TTalvexForm &mainWindow, QWidget *parent)
     CellTabBar->setExpanding(false);
     CellTabBar->setDrawBase(true);
     CellTabBar->setUsesScrollButtons(true);
-    CellTabBar->setStyleSheet(
-        QStringLiteral("QTabBar::tab { height: 15px; min-width: 39px; padding: 0px 2px; }"));
+    CellTabBar->setStyle(m_main.compactStyle());
     connect(CellTabBar, &QTabBar::currentChanged, this, &TInspectForm::CellTabControlChange);
     cells->addWidget(CellTabBar);
     CellTopPanel = panel("CellTopPanel", 24);

@@ -46,7 +46,10 @@ TAboutTalvexForm::TAboutTalvexForm(const Pictures &pictures, QWidget *parent)
     AboutMemo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     AboutMemo->setLineWrapMode(QPlainTextEdit::NoWrap);
     AboutMemo->document()->setDocumentMargin(1);
-    AboutMemo->setStyleSheet(QStringLiteral("QPlainTextEdit { color: black; background: white; }"));
+    QPalette blackOnWhite = AboutMemo->palette();
+    blackOnWhite.setColor(QPalette::Base, Qt::white);
+    blackOnWhite.setColor(QPalette::Text, Qt::black);
+    AboutMemo->setPalette(blackOnWhite);
     AboutMemo->setPlainText(Indent + QStringLiteral("Talvex 0.02\n") +
                             QStringLiteral("© 2026 Talvex-Team\n\n") + Indent + WebAddress);
 
@@ -56,7 +59,10 @@ TAboutTalvexForm::TAboutTalvexForm(const Pictures &pictures, QWidget *parent)
     WebMemo->setGeometry(47, 33, 152, 21);
     WebMemo->setFont(memoFont());
     WebMemo->setFrame(false);
-    WebMemo->setStyleSheet(QStringLiteral("QLineEdit { color: lime; background: navy; }"));
+    QPalette limeOnNavy = WebMemo->palette();
+    limeOnNavy.setColor(QPalette::Base, QColor(0, 0, 128));
+    limeOnNavy.setColor(QPalette::Text, QColor(0, 255, 0));
+    WebMemo->setPalette(limeOnNavy);
     WebMemo->setText(Indent + WebAddress);
     WebMemo->setCursorPosition(0);
 
@@ -69,7 +75,9 @@ TAboutTalvexForm::TAboutTalvexForm(const Pictures &pictures, QWidget *parent)
     OKButton = new QPushButton(QStringLiteral("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setGeometry(114, 305, 24, 17);
-    OKButton->setStyleSheet(QStringLiteral("QPushButton { color: blue; padding: 0px; }"));
+    QPalette blue = OKButton->palette();
+    blue.setColor(QPalette::ButtonText, Qt::blue);
+    OKButton->setPalette(blue);
     connect(OKButton, &QPushButton::clicked, this, &TAboutTalvexForm::OKButtonClick);
 
     setTabOrder(AboutMemo, OKButton);

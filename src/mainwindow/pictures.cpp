@@ -26,11 +26,10 @@ Pictures::Pictures()
 {
     const std::vector<TileDescription> &tiles = tileDescriptions();
     m_names.reserve(tiles.size());
-    m_tiles.reserve(tiles.size());
-    for (const TileDescription &t : tiles) {
+    for (const TileDescription &t : tiles)
         m_names.push_back(t.name);
-        m_tiles.push_back(paintTile(t));
-    }
+    // Tiles are painted when first asked for: start-up needs only a few of them.
+    m_tiles.resize(tiles.size());
     m_sorted.resize(m_names.size());
     for (int i = 0; i < int(m_sorted.size()); ++i)
         m_sorted[i] = i;
@@ -59,7 +58,10 @@ const QImage &Pictures::tile(QStringView name) const
                                      [this](int i, QStringView n) { return m_names[i] < n; });
     if (it == m_sorted.end() || m_names[*it] != name)
         return nullImage();
-    return m_tiles[*it];
+    QImage &image = m_tiles[static_cast<std::size_t>(*it)];
+    if (image.isNull())
+        image = paintTile(tileDescriptions()[static_cast<std::size_t>(*it)]);
+    return image;
 }
 
 QStringList Pictures::tileNames() const
@@ -95,7 +97,7 @@ QImage Pictures::tileSheet() const
     for (int i = 0; i < int(m_tiles.size()); ++i) {
         const int x = (i % Columns) * CellW + 4;
         const int y = (i / Columns) * CellH + 4;
-        const QImage &t = m_tiles[i];
+        const QImage &t = tile(m_names[static_cast<std::size_t>(i)]);
         painter.drawImage(QRect(x, y, Scale * TileSize, Scale * TileSize), t);
         painter.drawImage(x + Scale * TileSize + 8, y, t);
         painter.setPen(Qt::black);

@@ -42,9 +42,9 @@ public:
 private:
     static const QImage &pick(const std::vector<QImage> &images, int i);
 
-    std::vector<QString> m_names; // catalogue order
-    std::vector<QImage> m_tiles;  // parallel to m_names
-    std::vector<int> m_sorted;    // indexes of m_names in name order, for lookup
+    std::vector<QString> m_names;        // catalogue order
+    mutable std::vector<QImage> m_tiles; // parallel to m_names, painted on first request
+    std::vector<int> m_sorted;           // indexes of m_names in name order, for lookup
     QImage m_black;
     std::array<QImage, 6> m_selectors; // kind * 2 + on
     QImage m_logoSmall;

@@ -16,8 +16,8 @@ void SheetLayers::create(QSize size)
 {
     m_background = QImage(size, QImage::Format_RGB32);
     m_background.fill(Silver);
-    m_foreground = QImage(size, QImage::Format_RGB32);
-    m_foreground.fill(Silver);
+    // Shares the background's pixels until the first overlay is drawn.
+    m_foreground = m_background;
     m_overlay = Overlay::None;
     m_overlayRect = QRect();
     m_dirty = QRect();

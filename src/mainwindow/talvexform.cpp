@@ -1,6 +1,7 @@
 #include "talvexform.h"
 
 #include "aboutform.h"
+#include "compactstyle.h"
 #include "elementmodel.h"
 #include "errorreport.h"
 #include "fatal.h"
@@ -142,7 +143,9 @@ QString text(const char *utf8)
 TTalvexForm::TTalvexForm(QWidget *parent, int clientHeight)
     : QMainWindow(parent)
     , m_palette(elementModel().toolClasses)
+    , m_compactStyle(new CompactStyle)
 {
+    m_compactStyle->setParent(this);
     setObjectName(QStringLiteral("TalvexForm"));
     setWindowTitle(QStringLiteral("Talvex™"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -288,8 +291,7 @@ void TTalvexForm::createTopPanel()
         bar->setGeometry(0, top, 165, height);
         bar->setMovable(false);
         bar->setIconSize(QSize(16, 16));
-        bar->setStyleSheet(QStringLiteral("QToolBar { spacing: 0px; padding: 0px; border: 1px "
-                                          "solid palette(mid); }"));
+        bar->setStyle(m_compactStyle);
         for (const LeftButtonInfo &info : buttons) {
             QAction *action = makeAction(text(info.name), text(info.hint), info.enabled);
             action->setToolTip(text(info.hint));
@@ -379,7 +381,7 @@ void TTalvexForm::createPalette(QWidget *rightPanel)
     bar->setFloatable(false);
     bar->setIconSize(QSize(24, 24));
     bar->setContentsMargins(0, 0, 0, 0);
-    bar->setStyleSheet(QStringLiteral("QToolBar { spacing: 0px; padding: 0px; border: none; }"));
+    bar->setStyle(m_compactStyle);
     attachTopPanelMouseMove(bar);
 
     std::size_t separator = 0;
@@ -421,7 +423,7 @@ void TTalvexForm::createStatusBar()
     bar->setObjectName(QStringLiteral("StatusBar"));
     bar->setFixedHeight(19);
     bar->setSizeGripEnabled(false);
-    bar->setStyleSheet(QStringLiteral("QStatusBar::item { border: none; }"));
+    bar->setStyle(m_compactStyle);
     static constexpr std::array<int, 4> Widths = {230, 100, 640, 20};
     static constexpr std::array<const char *, 4> Names = {"Vorauswahl", "Modus", "Meldung",
                                                           "Zustand"};
@@ -480,13 +482,6 @@ void TTalvexForm::FormCreate()
     }
 
     elementModel().BuildElementModel(m_columns, m_rows);
-    m_kindTiles.assign(KindPlaces + 1, nullptr);
-    for (int kind = 1; kind <= KindPlaces; ++kind) {
-        const std::string &tile = elementModel().kinds.kind(kind).tile;
-        if (!tile.empty())
-            m_kindTiles[static_cast<std::size_t>(kind)] =
-                &m_pictures.tile(QString::fromStdString(tile));
-    }
 
     m_statusPanels[2]->clear();
     // The analogue display button shows the analogue display's own tile.
@@ -496,10 +491,8 @@ void TTalvexForm::FormCreate()
 
 const QImage &TTalvexForm::kindTile(int kind) const
 {
-    static const QImage none;
-    elementModel().kinds.kind(kind); // checks the kind number
-    const QImage *tile = m_kindTiles.at(static_cast<std::size_t>(kind));
-    return tile ? *tile : none;
+    // Looks the kind up first, which checks the kind number; an unused kind has no tile name.
+    return m_pictures.tile(QString::fromStdString(elementModel().kinds.kind(kind).tile));
 }
 
 void TTalvexForm::setCompanions(TInspectForm *inspector, TAboutTalvexForm *aboutBox)

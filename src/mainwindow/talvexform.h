@@ -46,6 +46,8 @@ public:
     void setCompanions(TInspectForm *inspector, TAboutTalvexForm *aboutBox);
 
     const Pictures &pictures() const { return m_pictures; }
+    // The style that gives tool bars, status panels and tabs their exact metrics.
+    QStyle *compactStyle() const { return m_compactStyle; }
     SheetLayers &sheet() { return m_sheet; }
     // Repaints the part of the visible sheet that changed.
     void updateSheet(const QRect &changed);
@@ -95,7 +97,7 @@ private:
     Pictures m_pictures;
     SheetLayers m_sheet;
     PaletteState m_palette;
-    std::vector<const QImage *> m_kindTiles;
+    QStyle *m_compactStyle = nullptr;
     int m_columns = 0;
     int m_rows = 0;
 

@@ -109,7 +109,10 @@ const std::array<Block, 3> &blocks()
 
 std::string tileName(char prefix, std::string_view shape)
 {
-    return std::string(1, prefix) + std::string(shape) + "Img";
+    std::string name(1, prefix);
+    name.append(shape);
+    name.append("Img");
+    return name;
 }
 
 // Sides by their tile-name letter W, N, O, S.
