@@ -1,6 +1,7 @@
 // Attribute editing, the edit buttons and the per-cell properties, driven through the windows
 // the application builds.
 
+#include "currentdata.h"
 #include "editorfixture.h"
 #include "elementmodel.h"
 #include "testsupport.h"
@@ -9,11 +10,17 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTabBar>
+#include <QTableWidget>
+#include <QTimer>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <ostream>
 #include <vector>
 
@@ -98,6 +105,55 @@ struct Untouched
     QStringList tabs;
     QImage cellImage;
 };
+
+// Watches for the modal dialog that an action opens, lets whileOpen act in it as the user and
+// rejects it should it still be open, so that a failing test cannot hang. Returns the dialog
+// and its outer geometry as it was shown, or nullptr when nothing opened.
+struct Opened
+{
+    QDialog *dialog = nullptr;
+    QRect frame;
+};
+
+Opened whileModal(const std::function<void()> &action,
+                  const std::function<void(QDialog &)> &whileOpen)
+{
+    Opened opened;
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (!dialog || opened.dialog)
+            return;
+        opened.dialog = dialog;
+        opened.frame = dialog->frameGeometry();
+        whileOpen(*dialog);
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+    poll.start();
+    action();
+    poll.stop();
+    return opened;
+}
+
+template<typename Widget>
+Widget *part(QWidget &window, const char *name)
+{
+    return window.findChild<Widget *>(QString::fromLatin1(name));
+}
+
+// The "..." button standing in the cell-spanning list, or nullptr.
+QToolButton *ellipsisButton(const TInspectForm &inspector)
+{
+    const auto buttons = inspector.CommonValueList->viewport()->findChildren<QToolButton *>(
+        QStringLiteral("EllipsisButton"));
+    for (QToolButton *button : buttons) {
+        if (button->isVisible())
+            return button;
+    }
+    return nullptr;
+}
 
 class Editing : public ::testing::Test
 {
@@ -413,6 +469,163 @@ TEST_F(Editing, FillingTheListsReportsOnlyUnderTheLoadingFlags)
     EXPECT_FALSE(inspector.LoadingElement);
     EXPECT_FALSE(inspector.LoadingCommon);
     EXPECT_EQ(values(inspector.CommonValueList), QStringList({"(Zeilen)"}));
+}
+
+// ---- The edit buttons ----
+
+class EditButton : public Editing
+{
+protected:
+    // Presses the "..." of the cell-spanning list and lets whileOpen act in what opens.
+    Opened press(const std::function<void(QDialog &)> &whileOpen = [](QDialog &) {})
+    {
+        QToolButton *button = ellipsisButton(inspector);
+        if (!button) {
+            ADD_FAILURE() << "no edit button";
+            return {};
+        }
+        return whileModal([&] { QTest::mouseClick(button, Qt::LeftButton); }, whileOpen);
+    }
+
+    // Where the dialog has to stand: over the inspector's right frame by 4 pixels, its middle
+    // 85 pixels below the top of CellPanel.
+    void expectBesideTheInspector(const Opened &opened)
+    {
+        const QRect frame = inspector.frameGeometry();
+        const int cellPanelTop = inspector.CellPanel->mapTo(&inspector, QPoint()).y();
+        EXPECT_EQ(cellPanelTop, 38 + 105);
+        EXPECT_EQ(opened.frame.left(), frame.left() + frame.width() - 4);
+        EXPECT_EQ(opened.frame.top() + opened.frame.height() / 2, frame.top() + cellPanelTop + 85);
+    }
+
+    static void click(QDialog &dialog, const char *button)
+    {
+        QTest::mouseClick(part<QPushButton>(dialog, button), Qt::LeftButton);
+    }
+};
+
+TEST_F(EditButton, TextLinesOpenTheLinesEditorKeptAcrossOpeningsAndElements)
+{
+    editor.place(PaletteButton::TextTBtn, 2, 3);
+    ASSERT_TRUE(inspector.isVisible());
+    CurrentTextLines = {"unberührt"};
+
+    // The lines editor places its buttons from its outer width before it shows.
+    auto *cancel = part<QPushButton>(*editor.lines, "CancelButton");
+    int cancelLeft = -1;
+    Opened opened = press([&](QDialog &dialog) {
+        cancelLeft = cancel->x();
+        auto *memo = part<QPlainTextEdit>(dialog, "LinesMemo");
+        QTest::keyClicks(memo, "Erste Zeile");
+        QTest::keyClick(memo, Qt::Key_Return);
+        QTest::keyClicks(memo, "zweite");
+        click(dialog, "CancelButton");
+    });
+    ASSERT_EQ(opened.dialog, editor.lines.get());
+    EXPECT_EQ(opened.dialog->result(), QDialog::Rejected);
+    expectBesideTheInspector(opened);
+    EXPECT_EQ(cancelLeft, opened.frame.width() / 2);
+    EXPECT_EQ(CurrentTextLines, QStringList({"unberührt"})) << "set by OK only";
+
+    cancel->move(0, cancel->y());
+    opened = press([&](QDialog &dialog) {
+        cancelLeft = cancel->x();
+        click(dialog, "OKButton");
+    });
+    ASSERT_EQ(opened.dialog, editor.lines.get());
+    expectBesideTheInspector(opened);
+    EXPECT_EQ(cancelLeft, opened.frame.width() / 2);
+    EXPECT_EQ(CurrentTextLines, QStringList({"Erste Zeile", "zweite"}));
+
+    // A second text element starts with no lines of its own but finds the text of the first.
+    editor.place(PaletteButton::TextTBtn, 6, 3);
+    EXPECT_TRUE(CurrentTextLines.isEmpty());
+    QString shown;
+    opened = press([&](QDialog &dialog) {
+        shown = part<QPlainTextEdit>(dialog, "LinesMemo")->toPlainText();
+        click(dialog, "CancelButton");
+    });
+    EXPECT_EQ(opened.dialog, editor.lines.get());
+    EXPECT_EQ(shown, "Erste Zeile\nzweite");
+    EXPECT_TRUE(CurrentTextLines.isEmpty());
+}
+
+TEST_F(EditButton, HistoryDataOpenTheDataTableEditorKeptAcrossOpeningsAndElements)
+{
+    editor.place(PaletteButton::HistoryTBtn, 2, 3);
+    CurrentHistoryTable = {{"unberührt"}};
+    auto typeInto = [](QDialog &dialog, int column, int row, const QString &keys) {
+        auto *grid = part<QTableWidget>(dialog, "StringGrid");
+        grid->setFocus();
+        grid->setCurrentCell(row - 1, column);
+        QLineEdit *edit = nullptr;
+        ASSERT_TRUE(QTest::qWaitFor([&] {
+            edit = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+            return edit && grid->isAncestorOf(edit);
+        }));
+        edit->selectAll();
+        QTest::keyClicks(edit, keys);
+    };
+
+    auto *cancel = part<QPushButton>(*editor.data, "CancelButton");
+    int cancelLeft = -1;
+    Opened opened = press([&](QDialog &dialog) {
+        cancelLeft = cancel->x();
+        typeInto(dialog, 1, 4, "12,5");
+        typeInto(dialog, 0, 2, "zwei");
+        click(dialog, "CancelButton");
+    });
+    ASSERT_EQ(opened.dialog, editor.data.get());
+    EXPECT_EQ(opened.dialog->result(), QDialog::Rejected);
+    expectBesideTheInspector(opened);
+    EXPECT_EQ(cancelLeft, opened.frame.width() - cancel->width() - 6);
+    EXPECT_EQ(CurrentHistoryTable, StringTable({{"unberührt"}})) << "set by OK only";
+
+    // The period numbers are written again before the editor shows; typed values stay.
+    QString period;
+    QString typed;
+    opened = press([&](QDialog &dialog) {
+        period = editor.data->cell(0, 2);
+        typed = editor.data->cell(1, 4);
+        click(dialog, "OKButton");
+    });
+    ASSERT_EQ(opened.dialog, editor.data.get());
+    expectBesideTheInspector(opened);
+    EXPECT_EQ(period, "2");
+    EXPECT_EQ(typed, "12,5");
+    ASSERT_EQ(CurrentHistoryTable.size(), 11);
+    EXPECT_EQ(CurrentHistoryTable.at(0), QStringList({"Zeitraum", "Zahlenwerte"}));
+    EXPECT_EQ(CurrentHistoryTable.at(4), QStringList({"4", "12,5"}));
+
+    editor.place(PaletteButton::HistoryTBtn, 6, 3);
+    EXPECT_TRUE(CurrentHistoryTable.isEmpty());
+    opened = press([&](QDialog &dialog) {
+        typed = editor.data->cell(1, 4);
+        click(dialog, "CancelButton");
+    });
+    EXPECT_EQ(opened.dialog, editor.data.get());
+    EXPECT_EQ(typed, "12,5");
+}
+
+TEST_F(EditButton, NothingOpensUnlessTheCellSpanningListHoldsExactlyOneItem)
+{
+    auto handlerOpens = [&] {
+        return whileModal([&] { inspector.CommonValueListEditButtonClick(); }, [](QDialog &) {})
+                   .dialog != nullptr;
+    };
+    editor.place(PaletteButton::MarketTBtn, 3, 2);
+    EXPECT_FALSE(handlerOpens()) << "no item";
+    placeDynamicInput(3, 4);
+    EXPECT_FALSE(handlerOpens()) << "two items";
+
+    // The markers alone do not open an editor when another item stands beside them.
+    editor.place(PaletteButton::TextTBtn, 3, 6);
+    inspector.CommonValueList->appendItem("Daten der Vorgeschichte", "(Tabelle)");
+    EXPECT_FALSE(press().dialog);
+    editor.place(PaletteButton::HistoryTBtn, 3, 8);
+    EXPECT_EQ(press().dialog, editor.data.get());
+    inspector.CommonValueList->appendItem("Textzeilen", "(Zeilen)");
+    EXPECT_FALSE(press().dialog);
 }
 
 // ---- The properties of each cell ----
