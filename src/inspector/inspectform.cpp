@@ -7,6 +7,7 @@
 #include "linesform.h"
 #include "placing.h"
 #include "talvexform.h"
+#include "valueeditor.h"
 #include "valuelist.h"
 #include "values.h"
 
@@ -432,7 +433,7 @@ void TInspectForm::openEditor(QWidget *editor)
     const QRect inspector = frameGeometry();
     const EditorPosition position =
         editorPosition(inspector.left(), inspector.top(), inspector.width(),
-                       CellPanel->mapTo(this, QPoint(0, 0)).y(), editor->frameGeometry().height());
+                       CellPanel->mapTo(this, QPoint(0, 0)).y(), outerHeight(*editor));
     editor->move(position.left, position.top);
     if (auto *lines = qobject_cast<TLinesForm *>(editor)) {
         lines->FormResize();

@@ -2,6 +2,7 @@
 
 #include <QPalette>
 #include <QPushButton>
+#include <QWindow>
 
 namespace talvex {
 
@@ -25,6 +26,15 @@ inline QPushButton *makeEditorButton(const QString &caption, QWidget *parent)
     button->setAutoDefault(false);
     button->setDefault(false);
     return button;
+}
+
+// The editor's height with its frame. Until a window has been shown only its platform window
+// knows the frame, so that is created first.
+inline int outerHeight(QWidget &editor)
+{
+    editor.winId();
+    const QMargins frame = editor.windowHandle()->frameMargins();
+    return editor.height() + frame.top() + frame.bottom();
 }
 
 } // namespace talvex

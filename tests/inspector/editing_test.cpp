@@ -1,0 +1,750 @@
+// Attribute editing, the edit buttons and the per-cell properties, driven through the windows
+// the application builds.
+
+#include "currentdata.h"
+#include "editorfixture.h"
+#include "elementmodel.h"
+#include "testsupport.h"
+#include "valuelist.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabBar>
+#include <QTableWidget>
+#include <QTimer>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <ostream>
+#include <vector>
+
+using namespace talvex;
+using talvex::test::Editor;
+using Style = ValueListEditor::EditStyle;
+
+namespace {
+
+QStringList values(const ValueListEditor *list)
+{
+    QStringList texts;
+    for (int i = 0; i < list->itemCount(); ++i)
+        texts << list->value(i);
+    return texts;
+}
+
+QStringList rows(const ValueListEditor *list)
+{
+    QStringList texts;
+    for (int i = 0; i < list->itemCount(); ++i)
+        texts << list->key(i) + QLatin1Char('=') + list->value(i);
+    return texts;
+}
+
+QStringList tabs(const TInspectForm &inspector)
+{
+    QStringList names;
+    for (int i = 0; i < inspector.CellTabBar->count(); ++i)
+        names << inspector.CellTabBar->tabText(i);
+    return names;
+}
+
+// The visible in-place editor standing in an item's value cell, or nullptr.
+QWidget *editorOf(ValueListEditor *list, int item)
+{
+    const QRect cell = list->visualRect(list->model()->index(item, 1));
+    for (QWidget *child : list->viewport()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (child->isVisible() && child->geometry() == cell)
+            return child;
+    }
+    return nullptr;
+}
+
+// Clicks an item's value cell as the user does and returns the editor that opens there.
+template<typename Widget = QLineEdit>
+Widget *clickValue(ValueListEditor *list, int item)
+{
+    const QRect cell = list->visualRect(list->model()->index(item, 1));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+    return qobject_cast<Widget *>(editorOf(list, item));
+}
+
+// Opens an item's value, selects all of it and types keys over it, one key at a time.
+void typeOver(ValueListEditor *list, int item, const QString &keys)
+{
+    QLineEdit *edit = clickValue(list, item);
+    ASSERT_NE(edit, nullptr) << "no editor in item " << item;
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(edit, keys);
+}
+
+// What no edit in the inspector may touch: the element records, both sheet layers, the tabs
+// and the cell picture.
+struct Untouched
+{
+    explicit Untouched(const Editor &editor)
+        : background(editor.background())
+        , foreground(editor.foreground())
+        , tabs(::tabs(*editor.inspector))
+        , cellImage(editor.inspector->cellImage())
+    {
+        for (int n = 0; n <= LastElementNumber; ++n)
+            records.push_back(elementModel().elements.at(n));
+    }
+
+    bool operator==(const Untouched &) const = default;
+
+    std::vector<Element> records;
+    QImage background;
+    QImage foreground;
+    QStringList tabs;
+    QImage cellImage;
+};
+
+// Watches for the modal dialog that an action opens, lets whileOpen act in it as the user and
+// rejects it should it still be open, so that a failing test cannot hang. Returns the dialog
+// and its outer geometry as it was shown, or nullptr when nothing opened.
+struct Opened
+{
+    QDialog *dialog = nullptr;
+    QRect frame;
+};
+
+Opened whileModal(const std::function<void()> &action,
+                  const std::function<void(QDialog &)> &whileOpen)
+{
+    Opened opened;
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (!dialog || opened.dialog)
+            return;
+        opened.dialog = dialog;
+        opened.frame = dialog->frameGeometry();
+        whileOpen(*dialog);
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+    poll.start();
+    action();
+    poll.stop();
+    return opened;
+}
+
+template<typename Widget>
+Widget *part(QWidget &window, const char *name)
+{
+    return window.findChild<Widget *>(QString::fromLatin1(name));
+}
+
+// The "..." button standing in the cell-spanning list, or nullptr.
+QToolButton *ellipsisButton(const TInspectForm &inspector)
+{
+    const auto buttons = inspector.CommonValueList->viewport()->findChildren<QToolButton *>(
+        QStringLiteral("EllipsisButton"));
+    for (QToolButton *button : buttons) {
+        if (button->isVisible())
+            return button;
+    }
+    return nullptr;
+}
+
+class Editing : public ::testing::Test
+{
+protected:
+    // Chooses the element list entry at index with the keyboard, as the user does.
+    void choose(int index)
+    {
+        QComboBox *list = inspector.ComboBox;
+        while (list->currentIndex() < index)
+            QTest::keyClick(list, Qt::Key_Down);
+        while (list->currentIndex() > index)
+            QTest::keyClick(list, Qt::Key_Up);
+    }
+
+    void placeDynamicInput(int column, int row, bool turned = false)
+    {
+        editor.clickSelector(0); // the dynamic input exists for numeric values only
+        editor.place(PaletteButton::DynInputTBtn, column, row, turned);
+    }
+
+    Editor editor;
+    TInspectForm &inspector = *editor.inspector;
+};
+
+} // namespace
+
+// ---- Typing into the attribute lists ----
+
+TEST_F(Editing, ACellCountTypedAs07Shows7AndIsStoredNowhere)
+{
+    editor.place(PaletteButton::MarketTBtn, 3, 2);
+    ValueListEditor *list = inspector.ElementValueList;
+    const QStringList loaded = values(list);
+    ASSERT_EQ(loaded, QStringList({"3,2", "waagerecht", "5", "1"}));
+    const Untouched before(editor);
+
+    typeOver(list, 2, "07");
+    EXPECT_EQ(list->value(2), "7");
+    EXPECT_EQ(qobject_cast<QLineEdit *>(editorOf(list, 2))->text(), "7") << "shown while typing";
+    EXPECT_EQ(values(list), QStringList({"3,2", "waagerecht", "7", "1"}));
+    EXPECT_EQ(inspector.ElementShownValues, loaded);
+    EXPECT_TRUE(Untouched(editor) == before);
+
+    // Choosing the element again shows its record.
+    choose(0);
+    choose(1);
+    EXPECT_EQ(values(list), loaded);
+}
+
+TEST_F(Editing, RetypingTheLoadedValueWritesNothingAndClearingLeavesItEmpty)
+{
+    editor.place(PaletteButton::MarketTBtn, 3, 2);
+    ValueListEditor *list = inspector.ElementValueList;
+    QSignalSpy reports(list, &ValueListEditor::stringsChanged);
+
+    typeOver(list, 3, "07");
+    EXPECT_EQ(list->value(3), "7");
+    EXPECT_EQ(reports.count(), 3) << "two keystrokes and the rewrite";
+
+    reports.clear();
+    typeOver(list, 3, "1");
+    EXPECT_EQ(list->value(3), "1");
+    EXPECT_EQ(reports.count(), 1) << "the keystroke alone";
+
+    // A letter behind the value is refused without a report.
+    reports.clear();
+    QTest::keyClick(editorOf(list, 3), Qt::Key_End);
+    QTest::keyClick(editorOf(list, 3), Qt::Key_X);
+    EXPECT_EQ(list->value(3), "1");
+    EXPECT_EQ(reports.count(), 0);
+
+    reports.clear();
+    typeOver(list, 2, "");
+    QTest::keyClick(editorOf(list, 2), Qt::Key_Backspace);
+    EXPECT_EQ(list->value(2), QString());
+    EXPECT_EQ(reports.count(), 1);
+    EXPECT_EQ(inspector.ElementShownValues, QStringList({"3,2", "waagerecht", "5", "1"}));
+}
+
+struct TypedCase
+{
+    bool common; // CommonValueList, else ElementValueList
+    int item;
+    const char *keys;
+    const char *value;
+};
+
+void PrintTo(const TypedCase &c, std::ostream *out)
+{
+    *out << (c.common ? "common " : "element ") << c.item << " '" << c.keys << "'";
+}
+
+class TypedInADynamicInput : public Editing, public ::testing::WithParamInterface<TypedCase>
+{};
+
+TEST_P(TypedInADynamicInput, ComesOutCanonicalAndChangesNothingElse)
+{
+    const TypedCase &c = GetParam();
+    placeDynamicInput(2, 3);
+    ValueListEditor *element = inspector.ElementValueList;
+    ValueListEditor *common = inspector.CommonValueList;
+    const QStringList elementLoaded = values(element);
+    const QStringList commonLoaded = values(common);
+    ASSERT_EQ(commonLoaded, QStringList({"0,50", "1,00"}));
+    const Untouched before(editor);
+
+    ValueListEditor *list = c.common ? common : element;
+    typeOver(list, c.item, QString::fromUtf8(c.keys));
+    EXPECT_EQ(list->value(c.item), QString::fromUtf8(c.value));
+
+    QStringList elementExpected = elementLoaded;
+    QStringList commonExpected = commonLoaded;
+    (c.common ? commonExpected : elementExpected)[c.item] = QString::fromUtf8(c.value);
+    EXPECT_EQ(values(element), elementExpected);
+    EXPECT_EQ(values(common), commonExpected);
+    EXPECT_EQ(inspector.ElementShownValues, elementLoaded);
+    EXPECT_EQ(inspector.CommonShownValues, commonLoaded);
+    EXPECT_TRUE(Untouched(editor) == before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Decimals, TypedInADynamicInput,
+                         ::testing::Values(TypedCase{true, 0, ",5", "0,50"},
+                                           TypedCase{true, 1, "2,", "2,00"},
+                                           TypedCase{true, 0, "3,05", "3,05"},
+                                           TypedCase{true, 0, "1,5", "1,50"},
+                                           TypedCase{true, 1, "12,345", "12,34"},
+                                           // The mask lets no letter or sign in.
+                                           TypedCase{true, 1, "a-1,5", "1,50"}));
+
+INSTANTIATE_TEST_SUITE_P(CellCounts, TypedInADynamicInput,
+                         ::testing::Values(TypedCase{false, 2, "07", "7"},
+                                           TypedCase{false, 3, "12", "12"},
+                                           // Two digits at most, and digits only.
+                                           TypedCase{false, 2, "123", "12"},
+                                           TypedCase{false, 3, "1x2", "12"}));
+
+struct PastedCase
+{
+    bool common;
+    int item;
+    const char *text;
+    const char *value;
+};
+
+void PrintTo(const PastedCase &c, std::ostream *out)
+{
+    *out << (c.common ? "common " : "element ") << c.item << " '" << c.text << "'";
+}
+
+class PastedIntoADynamicInput : public Editing, public ::testing::WithParamInterface<PastedCase>
+{};
+
+// A whole text arriving at once, past the mask, as a paste or a program write would bring it.
+TEST_P(PastedIntoADynamicInput, IsCheckedLikeTypedText)
+{
+    const PastedCase &c = GetParam();
+    placeDynamicInput(2, 3);
+    ValueListEditor *list = c.common ? inspector.CommonValueList : inspector.ElementValueList;
+    const QStringList loaded = values(list);
+    QSignalSpy reports(list, &ValueListEditor::stringsChanged);
+
+    list->setValue(c.item, QString::fromUtf8(c.text));
+    EXPECT_EQ(list->value(c.item), QString::fromUtf8(c.value));
+    const bool rewritten = qstrcmp(c.text, c.value) != 0;
+    EXPECT_EQ(reports.count(), rewritten ? 2 : 1);
+    EXPECT_EQ(c.common ? inspector.CommonShownValues : inspector.ElementShownValues, loaded);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Integers, PastedIntoADynamicInput,
+    ::testing::Values(PastedCase{false, 2, "abc", "3"}, PastedCase{false, 2, " 07\t", "7"},
+                      PastedCase{false, 2, "+8", "8"}, PastedCase{false, 2, "-4", "-4"},
+                      PastedCase{false, 2, "4 2", "3"}, PastedCase{false, 2, "99999999999", "3"},
+                      // Blank only: left as it is.
+                      PastedCase{false, 3, "   ", "   "}, PastedCase{false, 3, "42", "42"}));
+
+INSTANTIATE_TEST_SUITE_P(Decimals, PastedIntoADynamicInput,
+                         ::testing::Values(PastedCase{true, 1, "abc", "1,00"},
+                                           PastedCase{true, 1, " ,5 ", "0,50"},
+                                           PastedCase{true, 1, "1,5x", "1,00"},
+                                           PastedCase{true, 0, "7,125", "7,12"},
+                                           PastedCase{true, 0, "\t", "\t"}));
+
+TEST_F(Editing, PickingSenkrechtShowsItButDoesNotTurnTheElement)
+{
+    editor.place(PaletteButton::MarketTBtn, 3, 2);
+    ValueListEditor *list = inspector.ElementValueList;
+    const Untouched before(editor);
+    QSignalSpy reports(list, &ValueListEditor::stringsChanged);
+
+    auto *pick = clickValue<QComboBox>(list, 1);
+    ASSERT_NE(pick, nullptr);
+    QTest::keyClick(pick, Qt::Key_Down);
+    EXPECT_EQ(pick->currentText(), "senkrecht");
+    EXPECT_EQ(list->value(1), "senkrecht");
+    EXPECT_EQ(reports.count(), 1) << "the pick alone, no word put back";
+    EXPECT_EQ(values(list), QStringList({"3,2", "senkrecht", "5", "1"}));
+    EXPECT_TRUE(Untouched(editor) == before);
+    EXPECT_EQ(elementModel().elements.at(1).head.orientation, Horizontal);
+}
+
+TEST_F(Editing, ReadOnlyItemsAreNeverExamined)
+{
+    // Not numbers, and unlike their loaded values: examined, they would get those back.
+    editor.place(PaletteButton::MarketTBtn, 3, 2);
+    ValueListEditor *element = inspector.ElementValueList;
+    element->setValue(0, "links oben");
+    element->setValue(1, "schräg");
+    EXPECT_EQ(values(element), QStringList({"links oben", "schräg", "5", "1"}));
+
+    editor.place(PaletteButton::TextTBtn, 2, 5);
+    inspector.CommonValueList->setValue(0, "(leer)");
+    EXPECT_EQ(values(inspector.CommonValueList), QStringList({"(leer)"}));
+    EXPECT_EQ(inspector.CommonShownValues, QStringList({"(Zeilen)"}));
+}
+
+// ---- The guards of the change handler ----
+
+struct GuardCase
+{
+    bool TInspectForm::*flag;
+    const char *name;
+    bool common;
+    bool handled; // the change is rewritten all the same
+};
+
+void PrintTo(const GuardCase &c, std::ostream *out)
+{
+    *out << c.name << (c.common ? " common" : " element");
+}
+
+class GuardFlag : public Editing, public ::testing::WithParamInterface<GuardCase>
+{};
+
+TEST_P(GuardFlag, KeepsTheHandlerFromWriting)
+{
+    const GuardCase &c = GetParam();
+    placeDynamicInput(2, 3);
+    ValueListEditor *list = c.common ? inspector.CommonValueList : inspector.ElementValueList;
+    const int item = c.common ? 0 : 2;
+    const QString raw = c.common ? ",5" : "07";
+    const QString canonical = c.common ? "0,50" : "7";
+
+    inspector.*c.flag = true;
+    list->setValue(item, raw);
+    EXPECT_EQ(list->value(item), c.handled ? canonical : raw);
+    inspector.*c.flag = false;
+
+    // Once the flag is down the next change of the list has the value examined.
+    const int other = c.common ? 1 : 3;
+    list->setValue(other, list->value(other) + " ");
+    EXPECT_EQ(list->value(item), canonical);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Flags, GuardFlag,
+    ::testing::Values(GuardCase{&TInspectForm::LoadingElement, "LoadingElement", false, false},
+                      GuardCase{&TInspectForm::LoadingElement, "LoadingElement", true, false},
+                      GuardCase{&TInspectForm::Normalizing, "Normalizing", false, false},
+                      GuardCase{&TInspectForm::Normalizing, "Normalizing", true, false},
+                      GuardCase{&TInspectForm::LoadingCommon, "LoadingCommon", true, false},
+                      // It guards the cell-spanning list only.
+                      GuardCase{&TInspectForm::LoadingCommon, "LoadingCommon", false, true}));
+
+TEST_F(Editing, AChangeWhileNormalisingReturnsAtOnce)
+{
+    editor.place(PaletteButton::MarketTBtn, 3, 2);
+    ValueListEditor *list = inspector.ElementValueList;
+    // Connected after the inspector: runs right behind its nested run for the rewrite.
+    bool nested = false;
+    QObject::connect(list, &ValueListEditor::stringsChanged, list, [&] {
+        if (inspector.Normalizing && !nested) {
+            nested = true;
+            list->setValue(2, "09");
+        }
+    });
+    list->setValue(3, "02");
+    EXPECT_TRUE(nested);
+    EXPECT_EQ(list->value(3), "2");
+    EXPECT_EQ(list->value(2), "09") << "examined by a nested run";
+    EXPECT_FALSE(inspector.Normalizing);
+}
+
+TEST_F(Editing, FillingTheListsReportsOnlyUnderTheLoadingFlags)
+{
+    struct Report
+    {
+        bool common;
+        int items;
+        bool loadingElement;
+        bool loadingCommon;
+    };
+    std::vector<Report> reports;
+    for (ValueListEditor *list : {inspector.ElementValueList, inspector.CommonValueList}) {
+        QObject::connect(list, &ValueListEditor::stringsChanged, list, [&, list] {
+            reports.push_back({list == inspector.CommonValueList, list->itemCount(),
+                               inspector.LoadingElement, inspector.LoadingCommon});
+        });
+    }
+    placeDynamicInput(2, 3);
+    placeDynamicInput(8, 3);
+    choose(1);
+    editor.place(PaletteButton::TextTBtn, 2, 6);
+
+    ASSERT_FALSE(reports.empty());
+    for (const Report &r : reports) {
+        if (!r.common) {
+            EXPECT_TRUE(r.loadingElement) << r.items << " items";
+        } else if (r.items > 0) {
+            EXPECT_TRUE(r.loadingCommon) << r.items << " cell-spanning items";
+        }
+    }
+    EXPECT_FALSE(inspector.LoadingElement);
+    EXPECT_FALSE(inspector.LoadingCommon);
+    EXPECT_EQ(values(inspector.CommonValueList), QStringList({"(Zeilen)"}));
+}
+
+// ---- The edit buttons ----
+
+class EditButton : public Editing
+{
+protected:
+    // Presses the "..." of the cell-spanning list and lets whileOpen act in what opens.
+    Opened press(const std::function<void(QDialog &)> &whileOpen = [](QDialog &) {})
+    {
+        QToolButton *button = ellipsisButton(inspector);
+        if (!button) {
+            ADD_FAILURE() << "no edit button";
+            return {};
+        }
+        return whileModal([&] { QTest::mouseClick(button, Qt::LeftButton); }, whileOpen);
+    }
+
+    // Where the dialog has to stand: over the inspector's right frame by 4 pixels, its middle
+    // 85 pixels below the top of CellPanel.
+    void expectBesideTheInspector(const Opened &opened)
+    {
+        const QRect frame = inspector.frameGeometry();
+        const int cellPanelTop = inspector.CellPanel->mapTo(&inspector, QPoint()).y();
+        EXPECT_EQ(cellPanelTop, 38 + 105);
+        EXPECT_EQ(opened.frame.left(), frame.left() + frame.width() - 4);
+        EXPECT_EQ(opened.frame.top() + opened.frame.height() / 2, frame.top() + cellPanelTop + 85);
+    }
+
+    static void click(QDialog &dialog, const char *button)
+    {
+        QTest::mouseClick(part<QPushButton>(dialog, button), Qt::LeftButton);
+    }
+};
+
+TEST_F(EditButton, TextLinesOpenTheLinesEditorKeptAcrossOpeningsAndElements)
+{
+    editor.place(PaletteButton::TextTBtn, 2, 3);
+    ASSERT_TRUE(inspector.isVisible());
+    CurrentTextLines = {"unberührt"};
+
+    // The lines editor places its buttons from its outer width before it shows.
+    auto *cancel = part<QPushButton>(*editor.lines, "CancelButton");
+    int cancelLeft = -1;
+    Opened opened = press([&](QDialog &dialog) {
+        cancelLeft = cancel->x();
+        auto *memo = part<QPlainTextEdit>(dialog, "LinesMemo");
+        QTest::keyClicks(memo, "Erste Zeile");
+        QTest::keyClick(memo, Qt::Key_Return);
+        QTest::keyClicks(memo, "zweite");
+        click(dialog, "CancelButton");
+    });
+    ASSERT_EQ(opened.dialog, editor.lines.get());
+    EXPECT_EQ(opened.dialog->result(), QDialog::Rejected);
+    expectBesideTheInspector(opened);
+    EXPECT_EQ(cancelLeft, opened.frame.width() / 2);
+    EXPECT_EQ(CurrentTextLines, QStringList({"unberührt"})) << "set by OK only";
+
+    cancel->move(0, cancel->y());
+    opened = press([&](QDialog &dialog) {
+        cancelLeft = cancel->x();
+        click(dialog, "OKButton");
+    });
+    ASSERT_EQ(opened.dialog, editor.lines.get());
+    expectBesideTheInspector(opened);
+    EXPECT_EQ(cancelLeft, opened.frame.width() / 2);
+    EXPECT_EQ(CurrentTextLines, QStringList({"Erste Zeile", "zweite"}));
+
+    // A second text element starts with no lines of its own but finds the text of the first.
+    editor.place(PaletteButton::TextTBtn, 6, 3);
+    EXPECT_TRUE(CurrentTextLines.isEmpty());
+    QString shown;
+    opened = press([&](QDialog &dialog) {
+        shown = part<QPlainTextEdit>(dialog, "LinesMemo")->toPlainText();
+        click(dialog, "CancelButton");
+    });
+    EXPECT_EQ(opened.dialog, editor.lines.get());
+    EXPECT_EQ(shown, "Erste Zeile\nzweite");
+    EXPECT_TRUE(CurrentTextLines.isEmpty());
+}
+
+TEST_F(EditButton, HistoryDataOpenTheDataTableEditorKeptAcrossOpeningsAndElements)
+{
+    editor.place(PaletteButton::HistoryTBtn, 2, 3);
+    CurrentHistoryTable = {{"unberührt"}};
+    auto typeInto = [](QDialog &dialog, int column, int row, const QString &keys) {
+        auto *grid = part<QTableWidget>(dialog, "StringGrid");
+        grid->setFocus();
+        grid->setCurrentCell(row - 1, column);
+        QLineEdit *edit = nullptr;
+        ASSERT_TRUE(QTest::qWaitFor([&] {
+            edit = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+            return edit && grid->isAncestorOf(edit);
+        }));
+        edit->selectAll();
+        QTest::keyClicks(edit, keys);
+    };
+
+    auto *cancel = part<QPushButton>(*editor.data, "CancelButton");
+    int cancelLeft = -1;
+    Opened opened = press([&](QDialog &dialog) {
+        cancelLeft = cancel->x();
+        typeInto(dialog, 1, 4, "12,5");
+        typeInto(dialog, 0, 2, "zwei");
+        click(dialog, "CancelButton");
+    });
+    ASSERT_EQ(opened.dialog, editor.data.get());
+    EXPECT_EQ(opened.dialog->result(), QDialog::Rejected);
+    expectBesideTheInspector(opened);
+    EXPECT_EQ(cancelLeft, opened.frame.width() - cancel->width() - 6);
+    EXPECT_EQ(CurrentHistoryTable, StringTable({{"unberührt"}})) << "set by OK only";
+
+    // The period numbers are written again before the editor shows; typed values stay.
+    QString period;
+    QString typed;
+    opened = press([&](QDialog &dialog) {
+        period = editor.data->cell(0, 2);
+        typed = editor.data->cell(1, 4);
+        click(dialog, "OKButton");
+    });
+    ASSERT_EQ(opened.dialog, editor.data.get());
+    expectBesideTheInspector(opened);
+    EXPECT_EQ(period, "2");
+    EXPECT_EQ(typed, "12,5");
+    ASSERT_EQ(CurrentHistoryTable.size(), 11);
+    EXPECT_EQ(CurrentHistoryTable.at(0), QStringList({"Zeitraum", "Zahlenwerte"}));
+    EXPECT_EQ(CurrentHistoryTable.at(4), QStringList({"4", "12,5"}));
+
+    editor.place(PaletteButton::HistoryTBtn, 6, 3);
+    EXPECT_TRUE(CurrentHistoryTable.isEmpty());
+    opened = press([&](QDialog &dialog) {
+        typed = editor.data->cell(1, 4);
+        click(dialog, "CancelButton");
+    });
+    EXPECT_EQ(opened.dialog, editor.data.get());
+    EXPECT_EQ(typed, "12,5");
+}
+
+TEST_F(EditButton, NothingOpensUnlessTheCellSpanningListHoldsExactlyOneItem)
+{
+    auto handlerOpens = [&] {
+        return whileModal([&] { inspector.CommonValueListEditButtonClick(); }, [](QDialog &) {})
+                   .dialog != nullptr;
+    };
+    editor.place(PaletteButton::MarketTBtn, 3, 2);
+    EXPECT_FALSE(handlerOpens()) << "no item";
+    placeDynamicInput(3, 4);
+    EXPECT_FALSE(handlerOpens()) << "two items";
+
+    // The markers alone do not open an editor when another item stands beside them.
+    editor.place(PaletteButton::TextTBtn, 3, 6);
+    inspector.CommonValueList->appendItem("Daten der Vorgeschichte", "(Tabelle)");
+    EXPECT_FALSE(press().dialog);
+    editor.place(PaletteButton::HistoryTBtn, 3, 8);
+    EXPECT_EQ(press().dialog, editor.data.get());
+    inspector.CommonValueList->appendItem("Textzeilen", "(Zeilen)");
+    EXPECT_FALSE(press().dialog);
+}
+
+// ---- The properties of each cell ----
+
+QStringList kindRows(int kind)
+{
+    QStringList texts;
+    for (const CellPropType &property : elementModel().kinds.kind(kind).props)
+        texts << QString::fromStdString(property.name) + QLatin1Char('=') +
+                     QString::fromStdString(property.value);
+    return texts;
+}
+
+QImage kindTile(const Editor &editor, int kind)
+{
+    const QString name = QString::fromStdString(elementModel().kinds.kind(kind).tile);
+    return editor.main->pictures().tile(name).convertToFormat(QImage::Format_RGB32);
+}
+
+QImage shownCell(const TInspectForm &inspector)
+{
+    return inspector.CellImg->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+struct CellCase
+{
+    const char *name;
+    PaletteButton button;
+    bool turned;
+    std::vector<int> kinds; // tab by tab
+};
+
+void PrintTo(const CellCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
+
+class CellTabs : public Editing, public ::testing::WithParamInterface<CellCase>
+{};
+
+TEST_P(CellTabs, ShowEachCellsPropertiesAndTile)
+{
+    const CellCase &c = GetParam();
+    if (c.button == PaletteButton::DynInputTBtn)
+        editor.clickSelector(0);
+    editor.place(c.button, 3, 2, c.turned);
+    ASSERT_EQ(inspector.CellTabBar->count(), int(c.kinds.size()));
+    ValueListEditor *cells = inspector.CellValueList;
+
+    for (int tab = 0; tab < int(c.kinds.size()); ++tab) {
+        if (tab > 0)
+            QTest::keyClick(inspector.CellTabBar, Qt::Key_Right);
+        ASSERT_EQ(inspector.CellTabBar->currentIndex(), tab);
+        const int kind = c.kinds[std::size_t(tab)];
+        EXPECT_EQ(rows(cells), kindRows(kind)) << "kind " << kind;
+        for (int i = 0; i < cells->itemCount(); ++i)
+            EXPECT_TRUE(cells->isReadOnly(i)) << "kind " << kind << " row " << i;
+        EXPECT_EQ(shownCell(inspector), kindTile(editor, kind)) << "kind " << kind;
+    }
+    // Back to the first cell.
+    while (inspector.CellTabBar->currentIndex() > 0)
+        QTest::keyClick(inspector.CellTabBar, Qt::Key_Left);
+    EXPECT_EQ(rows(cells), kindRows(c.kinds.front()));
+    EXPECT_EQ(shownCell(inspector), kindTile(editor, c.kinds.front()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Elements, CellTabs,
+    ::testing::Values(
+        CellCase{"Market", PaletteButton::MarketTBtn, false, {215, 216, 217, 218, 219}},
+        CellCase{"VerticalMarket", PaletteButton::MarketTBtn, true, {220, 221, 222, 223, 224}},
+        CellCase{"FreeFunction", PaletteButton::fFunctTBtn, false, {169, 170, 171}},
+        CellCase{"DynamicInput", PaletteButton::DynInputTBtn, false, {147, 148, 149}},
+        CellCase{"VerticalDynamicInput", PaletteButton::DynInputTBtn, true, {150, 151, 152}},
+        CellCase{"Text", PaletteButton::TextTBtn, false, {252}}),
+    [](const ::testing::TestParamInfo<CellCase> &info) { return info.param.name; });
+
+TEST_F(Editing, CellRowsSpelledOut)
+{
+    editor.place(PaletteButton::MarketTBtn, 3, 2);
+    EXPECT_EQ(rows(inspector.CellValueList),
+              QStringList({"Preisänderungimpuls (N)=oben", "Preisänderungimpuls (A)=unten",
+                           "oberer Ausgang=Zahlenwert", "unterer Ausgang=Zahlenwert"}));
+    QTest::keyClick(inspector.CellTabBar, Qt::Key_Right);
+    EXPECT_EQ(rows(inspector.CellValueList),
+              QStringList({"Preisänderung (Nachfr.)=oben", "Preisänderung (Angebot)=unten",
+                           "oberer Eingang=Zahlenwert", "unterer Eingang=Zahlenwert"}));
+
+    placeDynamicInput(3, 5);
+    QTest::keyClick(inspector.CellTabBar, Qt::Key_Right);
+    EXPECT_EQ(rows(inspector.CellValueList),
+              QStringList({"Eingabewert=0,50", "rechter Ausgang=Zahlenwert"}));
+    QTest::keyClick(inspector.CellTabBar, Qt::Key_Right);
+    EXPECT_EQ(inspector.CellValueList->itemCount(), 0);
+
+    editor.place(PaletteButton::TextTBtn, 3, 7);
+    EXPECT_EQ(tabs(inspector), QStringList({"Zelle"}));
+    EXPECT_FALSE(inspector.CellValueList->isHidden());
+    EXPECT_EQ(inspector.CellValueList->itemCount(), 0);
+}
+
+TEST_F(Editing, ChoosingAnElementKeepsTheCellPictureButShowsItsFirstCell)
+{
+    editor.place(PaletteButton::MarketTBtn, 3, 2);
+    editor.place(PaletteButton::fFunctTBtn, 3, 4);
+    QTest::keyClick(inspector.CellTabBar, Qt::Key_Right);
+    QTest::keyClick(inspector.CellTabBar, Qt::Key_Right);
+    const QImage picture = shownCell(inspector);
+    ASSERT_EQ(picture, kindTile(editor, 171));
+
+    choose(1);
+    EXPECT_EQ(inspector.CellTabBar->currentIndex(), 0);
+    EXPECT_EQ(tabs(inspector).size(), 5);
+    EXPECT_EQ(rows(inspector.CellValueList), kindRows(215));
+    EXPECT_EQ(shownCell(inspector), picture);
+    EXPECT_EQ(inspector.cellImage().convertToFormat(QImage::Format_RGB32), picture);
+
+    choose(0);
+    EXPECT_TRUE(inspector.CellValueList->isHidden());
+    EXPECT_EQ(inspector.CellValueList->itemCount(), 0);
+    EXPECT_EQ(shownCell(inspector), picture);
+}
