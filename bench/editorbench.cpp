@@ -1,13 +1,9 @@
 // Benchmarks of the editor's hot paths, measured in-process on the real windows offscreen.
 
-#include "aboutform.h"
 #include "benchutil.h"
-#include "dataform.h"
+#include "editorwindows.h"
 #include "elementmodel.h"
-#include "inspectform.h"
-#include "linesform.h"
 #include "sheetview.h"
-#include "talvexform.h"
 #include "valuelist.h"
 
 #include <QApplication>
@@ -19,24 +15,20 @@ using namespace talvex::bench;
 
 namespace {
 
-struct Editor
+// The windows shown, as a user has them.
+struct Editor : EditorWindows
 {
     Editor()
-        : inspector(main)
-        , about(main.pictures())
+        : main(TalvexForm)
+        , inspector(InspectForm)
     {
-        main.setCompanions(&inspector, &about);
-        inspector.setEditors(&lines, &data);
         main.show();
         inspector.show();
         QApplication::processEvents();
     }
 
-    TTalvexForm main;
-    TInspectForm inspector;
-    TAboutTalvexForm about;
-    TLinesForm lines;
-    TDataForm data;
+    TTalvexForm &main;
+    TInspectForm &inspector;
 };
 
 } // namespace

@@ -1,11 +1,7 @@
 // Starts either the editor's five windows or a bare main window, shows the main window and ends
 // as soon as its first frame has been painted. The driver measures whole processes of both.
 
-#include "aboutform.h"
-#include "dataform.h"
-#include "inspectform.h"
-#include "linesform.h"
-#include "talvexform.h"
+#include "editorwindows.h"
 
 #include <QApplication>
 #include <QMainWindow>
@@ -45,13 +41,8 @@ int main(int argc, char *argv[])
         window.show();
         return QApplication::exec();
     }
-    TTalvexForm talvexForm;
-    TInspectForm inspectForm(talvexForm);
-    TAboutTalvexForm aboutTalvexForm(talvexForm.pictures());
-    TLinesForm linesForm;
-    TDataForm dataForm;
-    talvexForm.setCompanions(&inspectForm, &aboutTalvexForm);
-    inspectForm.setEditors(&linesForm, &dataForm);
+    EditorWindows windows;
+    TTalvexForm &talvexForm = windows.TalvexForm;
     FirstFrame first(&talvexForm);
     talvexForm.show();
     return QApplication::exec();

@@ -1,12 +1,7 @@
 // Renders the editor's windows offscreen into PNG files for review and for the README.
 // Usage: talvex-shot [output directory]
 
-#include "aboutform.h"
-#include "dataform.h"
-#include "errorreport.h"
-#include "inspectform.h"
-#include "linesform.h"
-#include "talvexform.h"
+#include "editorwindows.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -95,13 +90,12 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    TTalvexForm talvexForm;
-    TInspectForm inspectForm(talvexForm);
-    TAboutTalvexForm aboutTalvexForm(talvexForm.pictures());
-    TLinesForm linesForm;
-    TDataForm dataForm;
-    talvexForm.setCompanions(&inspectForm, &aboutTalvexForm);
-    inspectForm.setEditors(&linesForm, &dataForm);
+    EditorWindows windows;
+    TTalvexForm &talvexForm = windows.TalvexForm;
+    TInspectForm &inspectForm = windows.InspectForm;
+    TAboutTalvexForm &aboutTalvexForm = windows.AboutTalvexForm;
+    TLinesForm &linesForm = windows.LinesForm;
+    TDataForm &dataForm = windows.DataForm;
     talvexForm.show();
 
     bool ok = save(talvexForm.grab().toImage(), dir, QStringLiteral("mainwindow.png"));

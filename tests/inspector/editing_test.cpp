@@ -233,7 +233,9 @@ TEST_F(Editing, RetypingTheLoadedValueWritesNothingAndClearingLeavesItEmpty)
     EXPECT_EQ(inspector.ElementShownValues, QStringList({"3,2", "waagerecht", "5", "1"}));
 }
 
-struct TypedCase
+namespace {
+
+struct EditedValueCase
 {
     bool common; // CommonValueList, else ElementValueList
     int item;
@@ -241,17 +243,19 @@ struct TypedCase
     const char *value;
 };
 
-void PrintTo(const TypedCase &c, std::ostream *out)
+void PrintTo(const EditedValueCase &c, std::ostream *out)
 {
     *out << (c.common ? "common " : "element ") << c.item << " '" << c.keys << "'";
 }
 
-class TypedInADynamicInput : public Editing, public ::testing::WithParamInterface<TypedCase>
+} // namespace
+
+class TypedInADynamicInput : public Editing, public ::testing::WithParamInterface<EditedValueCase>
 {};
 
 TEST_P(TypedInADynamicInput, ComesOutCanonicalAndChangesNothingElse)
 {
-    const TypedCase &c = GetParam();
+    const EditedValueCase &c = GetParam();
     placeDynamicInput(2, 3);
     ValueListEditor *element = inspector.ElementValueList;
     ValueListEditor *common = inspector.CommonValueList;
@@ -275,20 +279,20 @@ TEST_P(TypedInADynamicInput, ComesOutCanonicalAndChangesNothingElse)
 }
 
 INSTANTIATE_TEST_SUITE_P(Decimals, TypedInADynamicInput,
-                         ::testing::Values(TypedCase{true, 0, ",5", "0,50"},
-                                           TypedCase{true, 1, "2,", "2,00"},
-                                           TypedCase{true, 0, "3,05", "3,05"},
-                                           TypedCase{true, 0, "1,5", "1,50"},
-                                           TypedCase{true, 1, "12,345", "12,34"},
+                         ::testing::Values(EditedValueCase{true, 0, ",5", "0,50"},
+                                           EditedValueCase{true, 1, "2,", "2,00"},
+                                           EditedValueCase{true, 0, "3,05", "3,05"},
+                                           EditedValueCase{true, 0, "1,5", "1,50"},
+                                           EditedValueCase{true, 1, "12,345", "12,34"},
                                            // The mask lets no letter or sign in.
-                                           TypedCase{true, 1, "a-1,5", "1,50"}));
+                                           EditedValueCase{true, 1, "a-1,5", "1,50"}));
 
 INSTANTIATE_TEST_SUITE_P(CellCounts, TypedInADynamicInput,
-                         ::testing::Values(TypedCase{false, 2, "07", "7"},
-                                           TypedCase{false, 3, "12", "12"},
+                         ::testing::Values(EditedValueCase{false, 2, "07", "7"},
+                                           EditedValueCase{false, 3, "12", "12"},
                                            // Two digits at most, and digits only.
-                                           TypedCase{false, 2, "123", "12"},
-                                           TypedCase{false, 3, "1x2", "12"}));
+                                           EditedValueCase{false, 2, "123", "12"},
+                                           EditedValueCase{false, 3, "1x2", "12"}));
 
 struct PastedCase
 {
@@ -521,7 +525,7 @@ TEST_F(EditButton, TextLinesOpenTheLinesEditorKeptAcrossOpeningsAndElements)
         QTest::keyClicks(memo, "zweite");
         click(dialog, "CancelButton");
     });
-    ASSERT_EQ(opened.dialog, editor.lines.get());
+    ASSERT_EQ(opened.dialog, editor.lines);
     EXPECT_EQ(opened.dialog->result(), QDialog::Rejected);
     expectBesideTheInspector(opened);
     EXPECT_EQ(cancelLeft, opened.frame.width() / 2);
@@ -532,7 +536,7 @@ TEST_F(EditButton, TextLinesOpenTheLinesEditorKeptAcrossOpeningsAndElements)
         cancelLeft = cancel->x();
         click(dialog, "OKButton");
     });
-    ASSERT_EQ(opened.dialog, editor.lines.get());
+    ASSERT_EQ(opened.dialog, editor.lines);
     expectBesideTheInspector(opened);
     EXPECT_EQ(cancelLeft, opened.frame.width() / 2);
     EXPECT_EQ(CurrentTextLines, QStringList({"Erste Zeile", "zweite"}));
@@ -545,7 +549,7 @@ TEST_F(EditButton, TextLinesOpenTheLinesEditorKeptAcrossOpeningsAndElements)
         shown = part<QPlainTextEdit>(dialog, "LinesMemo")->toPlainText();
         click(dialog, "CancelButton");
     });
-    EXPECT_EQ(opened.dialog, editor.lines.get());
+    EXPECT_EQ(opened.dialog, editor.lines);
     EXPECT_EQ(shown, "Erste Zeile\nzweite");
     EXPECT_TRUE(CurrentTextLines.isEmpty());
 }
@@ -575,7 +579,7 @@ TEST_F(EditButton, HistoryDataOpenTheDataTableEditorKeptAcrossOpeningsAndElement
         typeInto(dialog, 0, 2, "zwei");
         click(dialog, "CancelButton");
     });
-    ASSERT_EQ(opened.dialog, editor.data.get());
+    ASSERT_EQ(opened.dialog, editor.data);
     EXPECT_EQ(opened.dialog->result(), QDialog::Rejected);
     expectBesideTheInspector(opened);
     EXPECT_EQ(cancelLeft, opened.frame.width() - cancel->width() - 6);
@@ -589,7 +593,7 @@ TEST_F(EditButton, HistoryDataOpenTheDataTableEditorKeptAcrossOpeningsAndElement
         typed = editor.data->cell(1, 4);
         click(dialog, "OKButton");
     });
-    ASSERT_EQ(opened.dialog, editor.data.get());
+    ASSERT_EQ(opened.dialog, editor.data);
     expectBesideTheInspector(opened);
     EXPECT_EQ(period, "2");
     EXPECT_EQ(typed, "12,5");
@@ -603,7 +607,7 @@ TEST_F(EditButton, HistoryDataOpenTheDataTableEditorKeptAcrossOpeningsAndElement
         typed = editor.data->cell(1, 4);
         click(dialog, "CancelButton");
     });
-    EXPECT_EQ(opened.dialog, editor.data.get());
+    EXPECT_EQ(opened.dialog, editor.data);
     EXPECT_EQ(typed, "12,5");
 }
 
@@ -623,7 +627,7 @@ TEST_F(EditButton, NothingOpensUnlessTheCellSpanningListHoldsExactlyOneItem)
     inspector.CommonValueList->appendItem("Daten der Vorgeschichte", "(Tabelle)");
     EXPECT_FALSE(press().dialog);
     editor.place(PaletteButton::HistoryTBtn, 3, 8);
-    EXPECT_EQ(press().dialog, editor.data.get());
+    EXPECT_EQ(press().dialog, editor.data);
     inspector.CommonValueList->appendItem("Textzeilen", "(Zeilen)");
     EXPECT_FALSE(press().dialog);
 }

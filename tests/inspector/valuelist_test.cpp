@@ -344,6 +344,8 @@ TEST_F(ValueList, TabWalksTheValues)
 
 // Canonical rewriting as the user sees it, typed key by key into the real editor over the
 // selected loaded value.
+namespace {
+
 struct TypedCase
 {
     const char *mask;
@@ -357,6 +359,8 @@ void PrintTo(const TypedCase &c, std::ostream *out)
 {
     *out << c.mask << " '" << c.keys << "'";
 }
+
+} // namespace
 
 class Typed : public ValueList, public ::testing::WithParamInterface<TypedCase>
 {};

@@ -45,8 +45,8 @@ bool isReachableControl(QWidget *widget)
 TEST(Accessibility, EveryReachableControlHasAName)
 {
     Editor editor;
-    const QList<QWidget *> windows = {editor.main.get(), editor.inspector.get(), editor.about.get(),
-                                      editor.lines.get(), editor.data.get()};
+    const QList<QWidget *> windows = {editor.main, editor.inspector, editor.about,
+                                      editor.lines, editor.data};
     int checked = 0;
     for (QWidget *window : windows) {
         for (QWidget *widget : window->findChildren<QWidget *>()) {

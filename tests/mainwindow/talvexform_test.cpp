@@ -342,7 +342,7 @@ TEST(TopPanelMouseMove, ErasesTheOutlineOnlyOverTheListedControls)
         EXPECT_NE(editor.foreground(), plain);
         QWidget *target = editor.main->findChild<QWidget *>(QString::fromUtf8(name));
         if (!target && QString::fromUtf8(name) == QStringLiteral("TalvexForm"))
-            target = editor.main.get();
+            target = editor.main;
         EXPECT_NE(target, nullptr) << name;
         Editor::moveOver(target, QPoint(1, 1));
         return editor.foreground() == plain;

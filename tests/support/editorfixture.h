@@ -1,11 +1,7 @@
 #pragma once
 
-#include "aboutform.h"
-#include "dataform.h"
-#include "inspectform.h"
-#include "linesform.h"
+#include "editorwindows.h"
 #include "sheetview.h"
-#include "talvexform.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -20,24 +16,14 @@ namespace talvex::test {
 struct Editor
 {
     Editor()
+        : windows(std::make_unique<EditorWindows>())
+        , main(&windows->TalvexForm)
+        , inspector(&windows->InspectForm)
+        , about(&windows->AboutTalvexForm)
+        , lines(&windows->LinesForm)
+        , data(&windows->DataForm)
     {
-        main = std::make_unique<TTalvexForm>();
-        inspector = std::make_unique<TInspectForm>(*main);
-        about = std::make_unique<TAboutTalvexForm>(main->pictures());
-        lines = std::make_unique<TLinesForm>();
-        data = std::make_unique<TDataForm>();
-        main->setCompanions(inspector.get(), about.get());
-        inspector->setEditors(lines.get(), data.get());
         main->show();
-    }
-
-    ~Editor()
-    {
-        data.reset();
-        lines.reset();
-        about.reset();
-        inspector.reset();
-        main.reset();
     }
 
     QWidget *sheet() const { return main->sheetView(); }
@@ -97,11 +83,12 @@ struct Editor
     QImage foreground() const { return main->sheet().foreground(); }
     QImage background() const { return main->sheet().background(); }
 
-    std::unique_ptr<TTalvexForm> main;
-    std::unique_ptr<TInspectForm> inspector;
-    std::unique_ptr<TAboutTalvexForm> about;
-    std::unique_ptr<TLinesForm> lines;
-    std::unique_ptr<TDataForm> data;
+    std::unique_ptr<EditorWindows> windows;
+    TTalvexForm *main;
+    TInspectForm *inspector;
+    TAboutTalvexForm *about;
+    TLinesForm *lines;
+    TDataForm *data;
 };
 
 } // namespace talvex::test
