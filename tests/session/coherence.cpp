@@ -6,6 +6,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QRegularExpression>
 #include <QTabBar>
@@ -107,6 +108,50 @@ bool settledValue(const QString &value, const QString &loaded, bool decimal)
     bool fits = false;
     value.toInt(&fits);
     return fits && Integer.match(value).hasMatch();
+}
+
+// Whether a field with this input mask can show text at all; a value written into the list as
+// a whole may hold characters or digits the mask has no room for.
+bool fitsMask(const QString &qtMask, const QString &text)
+{
+    static QLineEdit probe;
+    probe.setInputMask(qtMask);
+    probe.setText(text);
+    return probe.text() == text;
+}
+
+// Every open in-place editor of a list shows the value the list holds, as far as its mask can
+// show it; a masked field shows no blanks, so those are left out of the comparison.
+void checkOpenEditors(QStringList &out, const ValueListEditor *list)
+{
+    for (QWidget *child : list->viewport()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (!child->isVisible())
+            continue;
+        int item = -1;
+        for (int i = 0; i < list->itemCount() && item < 0; ++i)
+            if (list->visualRect(list->model()->index(i, 1)) == child->geometry())
+                item = i;
+        if (item < 0)
+            continue;
+        QString value = list->value(item);
+        QString shown;
+        if (const auto *edit = qobject_cast<const QLineEdit *>(child)) {
+            shown = edit->text();
+            if (!edit->inputMask().isEmpty()) {
+                value.remove(QLatin1Char(' '));
+                if (!fitsMask(edit->inputMask(), value))
+                    continue;
+            }
+        } else if (const auto *combo = qobject_cast<const QComboBox *>(child))
+            shown = combo->currentIndex() >= 0 ? combo->currentText() : combo->placeholderText();
+        else
+            continue;
+        if (shown != value)
+            out << QStringLiteral("%1: Editor von Wert %2 zeigt \"%3\", die Liste hält \"%4\"")
+                       .arg(list->objectName())
+                       .arg(item)
+                       .arg(shown, list->value(item));
+    }
 }
 
 } // namespace
@@ -259,13 +304,15 @@ void CoherenceCheck::checkModel(QStringList &out) const
         const Element &record = model.elements.at(e.number);
         const Category &head = record.head;
         const QRect rect = ExpectedState::pixelRect(e);
-        const bool same = record.number == e.number &&
-                          QString::fromStdString(head.name) == e.name && head.x == e.x &&
-                          head.y == e.y && head.width == e.width && head.height == e.height &&
-                          head.orientation == e.orientation &&
-                          (head.orientable != 0) == e.orientable && head.firstKind == e.firstKind &&
-                          record.pixelLeft == rect.left() && record.pixelTop == rect.top() &&
-                          record.pixelRight == rect.right() && record.pixelBottom == rect.bottom();
+        const bool samePlace =
+            head.x == e.x && head.y == e.y && head.width == e.width && head.height == e.height;
+        const bool sameKind =
+            QString::fromStdString(head.name) == e.name && head.orientation == e.orientation &&
+            (head.orientable != 0) == e.orientable && head.firstKind == e.firstKind;
+        const bool samePixels = record.pixelLeft == rect.left() && record.pixelTop == rect.top() &&
+                                record.pixelRight == rect.right() &&
+                                record.pixelBottom == rect.bottom();
+        const bool same = record.number == e.number && samePlace && sameKind && samePixels;
         if (!same)
             out << QStringLiteral("Datensatz %1 (%2 bei %3,%4 %5x%6) stimmt nicht")
                        .arg(e.number)
@@ -303,7 +350,8 @@ void CoherenceCheck::checkElementList(QStringList &out) const
         expectEqual(out, "Eintrag 0", combo->itemText(0), QStringLiteral("0000 Zeichenfläche"));
     for (int i = 1; i < count && i <= int(m_expected.placed.size()); ++i) {
         const PlacedElement &e = m_expected.placed[std::size_t(i - 1)];
-        const QString want = QStringLiteral("%1  ").arg(e.number, 4, 10, QLatin1Char('0')) + e.name;
+        const QString number = QStringLiteral("%1").arg(e.number, 4, 10, QLatin1Char('0'));
+        const QString want = number + QStringLiteral("  ") + e.name;
         if (combo->itemText(i) != want) {
             expectEqual(out, "Eintrag der Elementliste", combo->itemText(i), want);
             break;
@@ -349,6 +397,9 @@ void CoherenceCheck::checkInspectorLists(QStringList &out) const
         }
     }
 
+    checkOpenEditors(out, list);
+    checkOpenEditors(out, inspector.CommonValueList);
+
     const ValueListEditor *common = inspector.CommonValueList;
     using Common = ExpectedState::Common;
     const bool filled = m_expected.common != Common::Empty;
@@ -379,7 +430,8 @@ void CoherenceCheck::checkInspectorLists(QStringList &out) const
                         ? QStringLiteral("Textzeilen")
                         : QStringLiteral("Daten der Vorgeschichte")};
         if (common->itemCount() == 1) {
-            expectEqual(out, "Markierung", common->value(0), m_expected.commonShownValues.value(0));
+            const QString marker = m_expected.commonShownValues.value(0);
+            expectEqual(out, "Markierung", common->value(0), marker);
             expectEqual(out, "Markierung schreibgeschützt", common->isReadOnly(0), true);
             expectEqual(out, "Stil der Markierung", int(common->editStyle(0)),
                         int(ValueListEditor::EditStyle::Ellipsis));
@@ -435,7 +487,8 @@ void CoherenceCheck::checkWindows(QStringList &out) const
     const bool visible = m_editor.inspector->isVisible();
     expectEqual(out, "Inspektor sichtbar", visible, m_expected.inspectorVisible);
     expectEqual(out, "Haken bei Merkmal-Einsteller", m_attributeInspect->isChecked(), visible);
-    expectEqual(out, "Info-Fenster sichtbar", m_editor.about->isVisible(), m_expected.aboutVisible);
+    const bool about = m_editor.about->isVisible();
+    expectEqual(out, "Info-Fenster sichtbar", about, m_expected.aboutVisible);
     expectEqual(out, "Orientierungsmenü offen", m_editor.main->orientPopupMenu()->isVisible(),
                 m_expected.menuOpen);
     expectEqual(out, "Zeileneditor offen", m_editor.lines->isVisible(), false);

@@ -58,11 +58,11 @@ const char *paletteButtonName(int toolClass)
     return ButtonNames.at(std::size_t(toolClass - 1));
 }
 
-ExpectedState::ExpectedState(int columns, int rows, QSize sheetSize, std::array<int, 23> firstKinds)
+ExpectedState::ExpectedState(int columns, int rows, QSize sheetSize, std::array<int, 23> kinds)
     : columns(columns)
     , rows(rows)
     , sheetRect(QPoint(0, 0), sheetSize)
-    , firstKinds(firstKinds)
+    , firstKinds(kinds)
 {
     setCategory(PointerTool);
 }
@@ -78,7 +78,9 @@ bool ExpectedState::buttonEnabled(int toolClass) const
 
 QString ExpectedState::statusText() const
 {
-    const ToolClassInfo &info = toolClassInfo(chosenToolClass == 0 ? PointerTool : chosenToolClass);
+    // Before the first choice the pointer tool's text stands there.
+    const int shown = chosenToolClass == 0 ? PointerTool : chosenToolClass;
+    const ToolClassInfo &info = toolClassInfo(shown);
     QString text = QString::fromUtf8(info.name);
     if (info.prefixed) {
         static const char *const Prefixes[] = {"Zahlenwert-", "Verteilungs", "Entscheidungs"};

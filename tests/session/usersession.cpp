@@ -20,6 +20,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace talvex::test {
 
 namespace {
@@ -42,11 +44,10 @@ void sendClick(QWidget *widget, Qt::MouseButton button, Qt::KeyboardModifiers mo
                QPoint position)
 {
     const QPointF global = widget->mapToGlobal(QPointF(position));
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(position), global, button, button,
-                      modifiers);
+    const QPointF at(position);
+    QMouseEvent press(QEvent::MouseButtonPress, at, global, button, button, modifiers);
     QApplication::sendEvent(widget, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(position), global, button, Qt::NoButton,
-                        modifiers);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, global, button, Qt::NoButton, modifiers);
     QApplication::sendEvent(widget, &release);
 }
 
@@ -184,6 +185,12 @@ UserSession::UserSession(Editor &editor, std::uint32_t seed)
                  editor.main->sheet().foreground().size(), catalogueFirstKinds())
     , m_check(editor, m_expected)
 {
+    // Item views join the keys typed within this interval into one search for an item. An
+    // endless interval makes the search follow the keys alone, not the machine's speed, so
+    // that a seed always gives the same session.
+    m_keyboardInputInterval = QApplication::keyboardInputInterval();
+    QApplication::setKeyboardInputInterval(std::numeric_limits<int>::max());
+
     // The hand-overs are process-wide; a session starts from nothing handed over.
     CurrentTextLines.clear();
     CurrentHistoryTable.clear();
@@ -191,8 +198,14 @@ UserSession::UserSession(Editor &editor, std::uint32_t seed)
         m_historyValues << QString();
 }
 
+UserSession::~UserSession()
+{
+    QApplication::setKeyboardInputInterval(m_keyboardInputInterval);
+}
+
 int UserSession::uniform(int low, int high)
 {
+    // An empty range, such as a widget not laid out yet, gives its lower end.
     if (high < low)
         return low;
     return std::uniform_int_distribution<int>(low, high)(m_rng);
@@ -206,6 +219,11 @@ bool UserSession::chance(int percent)
 void UserSession::log(const QString &operation)
 {
     m_log.push_back(QStringLiteral("#%1 %2").arg(m_step).arg(operation));
+    // FNV-1a over every operation: equal fingerprints, equal sessions.
+    for (QChar c : m_log.back()) {
+        m_fingerprint ^= c.unicode();
+        m_fingerprint *= 1099511628211ull;
+    }
     if (m_log.size() > LogLength)
         m_log.pop_front();
 }
@@ -250,11 +268,11 @@ void UserSession::step()
         return;
     }
     const int roll = uniform(1, 100);
-    if (roll <= 15)
+    if (roll <= 17)
         clickPalette(uniform(1, 23));
-    else if (roll <= 16)
+    else if (roll <= 18)
         clickPaletteOtherButton();
-    else if (roll <= 19)
+    else if (roll <= 21)
         clickSelector();
     else if (roll <= 38)
         moveOnSheet();
@@ -302,9 +320,13 @@ QString UserSession::summary() const
     QStringList parts;
     for (const auto &[kind, n] : m_counts)
         parts << QStringLiteral("%1 %2").arg(QString::fromStdString(kind)).arg(n);
-    return QStringLiteral("Startwert %1: %2 Elemente gesetzt; ")
+    const auto covered = std::count_if(m_expected.occupancy.begin(), m_expected.occupancy.end(),
+                                       [](int number) { return number != 0; });
+    return QStringLiteral("Startwert %1 (Verlauf %2): %3 Elemente auf %4 Zellen; ")
                .arg(m_seed)
-               .arg(m_expected.placed.size()) +
+               .arg(m_fingerprint, 16, 16, QLatin1Char('0'))
+               .arg(m_expected.placed.size())
+               .arg(covered) +
            parts.join(QStringLiteral(", "));
 }
 
@@ -332,7 +354,9 @@ QPoint UserSession::sheetPoint()
     const int h = size.height();
     int x = 0;
     int y = 0;
-    switch (uniform(0, 3)) {
+    // A user placing a tool aims at free room more often than at the edges.
+    const int mode = m_expected.pressed != 23 && chance(50) ? 0 : uniform(0, 3);
+    switch (mode) {
     case 0: // anywhere
         x = uniform(0, w - 1);
         y = uniform(0, h - 1);
@@ -397,10 +421,13 @@ void UserSession::moveOverWindow()
 
 void UserSession::clickSheet()
 {
+    // With a tool chosen the user mostly wants to place it.
     const int roll = uniform(1, 100);
-    const Qt::MouseButton button = roll <= 65   ? Qt::LeftButton
-                                   : roll <= 90 ? Qt::RightButton
-                                                : Qt::MiddleButton;
+    const int left = m_expected.pressed == 23 ? 60 : 85;
+    const int right = left + (100 - left) * 2 / 3;
+    const Qt::MouseButton button = roll <= left    ? Qt::LeftButton
+                                   : roll <= right ? Qt::RightButton
+                                                   : Qt::MiddleButton;
     static const Qt::KeyboardModifiers Modifiers[] = {Qt::NoModifier, Qt::ShiftModifier,
                                                       Qt::ControlModifier, Qt::AltModifier};
     const Qt::KeyboardModifiers modifiers = chance(80) ? Qt::NoModifier : Modifiers[uniform(1, 3)];
@@ -413,6 +440,8 @@ void UserSession::clickSheet()
             .arg(at.x())
             .arg(at.y()));
     if (button == Qt::LeftButton) {
+        if (m_expected.pressed != 23)
+            count("Setzversuch");
         if (const std::optional<PlacedElement> placed = m_expected.leftClick(at)) {
             placeTiles(*placed);
             count("gesetzt");
@@ -473,6 +502,8 @@ void UserSession::dragOnSheet()
     count("Ziehen");
     QString path = QStringLiteral("%1,%2").arg(at.x()).arg(at.y());
     if (button == Qt::LeftButton) {
+        if (m_expected.pressed != 23)
+            count("Setzversuch");
         if (const std::optional<PlacedElement> placed = m_expected.leftClick(at)) {
             placeTiles(*placed);
             count("gesetzt");
@@ -560,21 +591,21 @@ void UserSession::clickPanelBorder()
     // The few pixels of ForegroundPanel around the sheet picture.
     QWidget *panel = m_editor.sheet()->parentWidget();
     const QRect inner = m_editor.sheet()->geometry();
+    const int right = panel->width() - 1;
+    const int bottom = panel->height() - 1;
     QPoint at;
     switch (uniform(0, 3)) {
     case 0:
-        at = QPoint(uniform(0, panel->width() - 1), uniform(0, inner.top() - 1));
+        at = QPoint(uniform(0, right), uniform(0, inner.top() - 1));
         break;
     case 1:
-        at = QPoint(uniform(0, panel->width() - 1),
-                    uniform(inner.bottom() + 1, panel->height() - 1));
+        at = QPoint(uniform(0, right), uniform(inner.bottom() + 1, bottom));
         break;
     case 2:
-        at = QPoint(uniform(0, inner.left() - 1), uniform(0, panel->height() - 1));
+        at = QPoint(uniform(0, inner.left() - 1), uniform(0, bottom));
         break;
     default:
-        at =
-            QPoint(uniform(inner.right() + 1, panel->width() - 1), uniform(0, panel->height() - 1));
+        at = QPoint(uniform(inner.right() + 1, right), uniform(0, bottom));
         break;
     }
     const Qt::MouseButton button = chance(70) ? Qt::LeftButton : Qt::MiddleButton;
@@ -828,10 +859,9 @@ void UserSession::clickTab()
     // The scroll buttons lie over the tabs at the right end.
     QWidget *target = bar->childAt(at);
     count("Reiter");
-    log(QStringLiteral("Reiter: Klick bei %1,%2%3")
-            .arg(at.x())
-            .arg(at.y())
-            .arg(target ? QStringLiteral(" auf ") + target->metaObject()->className() : QString()));
+    const QString on =
+        target ? QStringLiteral(" auf ") + target->metaObject()->className() : QString();
+    log(QStringLiteral("Reiter: Klick bei %1,%2%3").arg(at.x()).arg(at.y()).arg(on));
     if (target)
         QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, target->mapFrom(bar, at));
     else

@@ -25,6 +25,9 @@ class UserSession
 {
 public:
     UserSession(Editor &editor, std::uint32_t seed);
+    ~UserSession();
+    UserSession(const UserSession &) = delete;
+    UserSession &operator=(const UserSession &) = delete;
 
     // Runs up to steps operations. Returns an empty text when every check held, otherwise a
     // report with the seed, the step and the last operations for replaying the session.
@@ -78,12 +81,14 @@ private:
     CoherenceCheck m_check;
     int m_step = 0;
     std::deque<QString> m_log;
+    std::uint64_t m_fingerprint = 14695981039346656037ull;
     std::map<std::string, int> m_counts;
     // Findings inside an operation, such as an editor that did not open.
     QStringList m_findings;
     // What the value editors hold between openings.
     QString m_linesText;
     QStringList m_historyValues;
+    int m_keyboardInputInterval = 0;
 };
 
 } // namespace talvex::test
