@@ -54,10 +54,13 @@ QRect SheetLayers::DrawOutline(int x, int y, int width, int height)
     const int right = x + width * CellSize - 1;
     const int bottom = y + height * CellSize - 1;
     {
+        // The frame as four one-pixel bars: a one-pixel polyline that Qt clips at the left
+        // edge loses the corner where the clipped segment starts.
         QPainter painter(&m_foreground);
-        painter.setPen(QPen(Qt::black, 0));
-        const QPoint corners[] = {{x, y}, {right, y}, {right, bottom}, {x, bottom}, {x, y}};
-        painter.drawPolyline(corners, 5);
+        painter.fillRect(QRect(QPoint(x, y), QPoint(right, y)), Qt::black);
+        painter.fillRect(QRect(QPoint(right, y), QPoint(right, bottom)), Qt::black);
+        painter.fillRect(QRect(QPoint(x, bottom), QPoint(right, bottom)), Qt::black);
+        painter.fillRect(QRect(QPoint(x, y), QPoint(x, bottom)), Qt::black);
     }
     m_overlay = Overlay::Outline;
     m_overlayRect = QRect(QPoint(x, y), QPoint(right, bottom)).normalized() & m_foreground.rect();

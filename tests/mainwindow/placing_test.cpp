@@ -280,6 +280,38 @@ TEST(Outline, IsClippedAtTheEdgeAndNeverLeftBehind)
     EXPECT_LE(differing, 4 * 9);
 }
 
+TEST(Outline, StaysClosedWhenDraggedPastTheLeftEdge)
+{
+    // With a button held the sheet keeps the pointer beyond its edges; the part of the frame
+    // left on the sheet must still be a closed line, its corners included.
+    Editor editor;
+    editor.click(PaletteButton::MarketTBtn);
+    QWidget *sheet = editor.sheet();
+    auto send = [&](QEvent::Type type, QPoint at, Qt::MouseButtons held) {
+        QMouseEvent event(type, at, sheet->mapToGlobal(at), Qt::MiddleButton, held, Qt::NoModifier);
+        QApplication::sendEvent(sheet, &event);
+    };
+    send(QEvent::MouseButtonPress, QPoint(20, 120), Qt::MiddleButton);
+    for (QPoint at : {QPoint(-9, 119), QPoint(-30, -5)}) {
+        QMouseEvent move(QEvent::MouseMove, at, sheet->mapToGlobal(at), Qt::NoButton,
+                         Qt::MiddleButton, Qt::NoModifier);
+        QApplication::sendEvent(sheet, &move);
+        const QImage layer = editor.foreground();
+        const int right = at.x() + 5 * CellSize - 1;
+        const int bottom = at.y() + CellSize - 1;
+        for (int x = std::max(at.x(), 0); x <= right; ++x) {
+            if (at.y() >= 0) {
+                EXPECT_EQ(layer.pixelColor(x, at.y()), QColor(Qt::black)) << x;
+            }
+            EXPECT_EQ(layer.pixelColor(x, bottom), QColor(Qt::black)) << x << "," << bottom;
+        }
+        for (int y = std::max(at.y(), 0); y <= bottom; ++y)
+            EXPECT_EQ(layer.pixelColor(right, y), QColor(Qt::black)) << right << "," << y;
+        EXPECT_EQ(layer.pixelColor(right + 1, bottom), Silver);
+    }
+    send(QEvent::MouseButtonRelease, QPoint(-30, -5), Qt::NoButton);
+}
+
 TEST(CornerMarks, ChoosingTheSheetRemovesThemAndThePointerToolKeepsThem)
 {
     Editor editor;

@@ -1,0 +1,513 @@
+#include "coherence.h"
+
+#include "currentdata.h"
+#include "elementmodel.h"
+#include "valuelist.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QRegularExpression>
+#include <QTabBar>
+
+#include <cstring>
+
+namespace talvex::test {
+
+namespace {
+
+using Overlay = ExpectedState::Overlay;
+
+const QColor Silver(192, 192, 192);
+
+QString rectText(const QRect &r)
+{
+    return r.isEmpty() ? QStringLiteral("(leer)")
+                       : QStringLiteral("(%1,%2 %3x%4)")
+                             .arg(r.x())
+                             .arg(r.y())
+                             .arg(r.width())
+                             .arg(r.height());
+}
+
+QString listText(const QStringList &list)
+{
+    return QLatin1Char('[') + list.join(QStringLiteral("|")) + QLatin1Char(']');
+}
+
+template<typename T>
+void expectEqual(QStringList &out, const char *what, const T &actual, const T &expected)
+{
+    if (actual == expected)
+        return;
+    QString a;
+    QString e;
+    if constexpr (std::is_same_v<T, QString>) {
+        a = actual;
+        e = expected;
+    } else if constexpr (std::is_same_v<T, QStringList>) {
+        a = listText(actual);
+        e = listText(expected);
+    } else if constexpr (std::is_same_v<T, QRect>) {
+        a = rectText(actual);
+        e = rectText(expected);
+    } else if constexpr (std::is_same_v<T, bool>) {
+        a = actual ? QStringLiteral("ja") : QStringLiteral("nein");
+        e = expected ? QStringLiteral("ja") : QStringLiteral("nein");
+    } else {
+        a = QString::number(actual);
+        e = QString::number(expected);
+    }
+    out << QStringLiteral("%1: %2, erwartet %3").arg(QString::fromUtf8(what), a, e);
+}
+
+// The first pixel where the two layers differ outside except, compared a scanline at a time.
+std::optional<QPoint> firstDifferenceOutside(const QImage &a, const QImage &b, const QRect &except)
+{
+    const int width = a.width();
+    const int bytes = 4;
+    for (int y = 0; y < a.height(); ++y) {
+        const uchar *rowA = a.constScanLine(y);
+        const uchar *rowB = b.constScanLine(y);
+        const bool crossed = !except.isEmpty() && y >= except.top() && y <= except.bottom();
+        const int left = crossed ? except.left() : width;
+        const int right = crossed ? except.right() + 1 : width;
+        if (std::memcmp(rowA, rowB, std::size_t(left * bytes)) != 0 ||
+            std::memcmp(rowA + right * bytes, rowB + right * bytes,
+                        std::size_t((width - right) * bytes)) != 0) {
+            for (int x = 0; x < width; ++x)
+                if ((x < left || x >= right) && a.pixel(x, y) != b.pixel(x, y))
+                    return QPoint(x, y);
+        }
+    }
+    return std::nullopt;
+}
+
+QString trimmedControl(const QString &text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text.at(begin).unicode() <= 32)
+        ++begin;
+    while (end > begin && text.at(end - 1).unicode() <= 32)
+        --end;
+    return text.mid(begin, end - begin);
+}
+
+// After the change handler has run, an editable value is the loaded one, blank, or in its
+// canonical form: a plain integer, or digits, a comma and exactly two decimals.
+bool settledValue(const QString &value, const QString &loaded, bool decimal)
+{
+    if (value == loaded || trimmedControl(value).isEmpty())
+        return true;
+    static const QRegularExpression Integer(QStringLiteral("^(0|-?[1-9][0-9]*)$"));
+    static const QRegularExpression Decimal(QStringLiteral("^[+-]?[0-9]+,[0-9]{2}$"));
+    if (decimal)
+        return Decimal.match(value).hasMatch();
+    bool fits = false;
+    value.toInt(&fits);
+    return fits && Integer.match(value).hasMatch();
+}
+
+// Whether a field with this input mask can show text at all; a value written into the list as
+// a whole may hold characters or digits the mask has no room for.
+bool fitsMask(const QString &qtMask, const QString &text)
+{
+    static QLineEdit probe;
+    probe.setInputMask(qtMask);
+    probe.setText(text);
+    return probe.text() == text;
+}
+
+// Every open in-place editor of a list shows the value the list holds, as far as its mask can
+// show it; a masked field shows no blanks, so those are left out of the comparison.
+void checkOpenEditors(QStringList &out, const ValueListEditor *list)
+{
+    for (QWidget *child : list->viewport()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (!child->isVisible())
+            continue;
+        int item = -1;
+        for (int i = 0; i < list->itemCount() && item < 0; ++i)
+            if (list->visualRect(list->model()->index(i, 1)) == child->geometry())
+                item = i;
+        if (item < 0)
+            continue;
+        QString value = list->value(item);
+        QString shown;
+        if (const auto *edit = qobject_cast<const QLineEdit *>(child)) {
+            shown = edit->text();
+            if (!edit->inputMask().isEmpty()) {
+                value.remove(QLatin1Char(' '));
+                if (!fitsMask(edit->inputMask(), value))
+                    continue;
+            }
+        } else if (const auto *combo = qobject_cast<const QComboBox *>(child))
+            shown = combo->currentIndex() >= 0 ? combo->currentText() : combo->placeholderText();
+        else
+            continue;
+        if (shown != value)
+            out << QStringLiteral("%1: Editor von Wert %2 zeigt \"%3\", die Liste hält \"%4\"")
+                       .arg(list->objectName())
+                       .arg(item)
+                       .arg(shown, list->value(item));
+    }
+}
+
+} // namespace
+
+CoherenceCheck::CoherenceCheck(const Editor &editor, const ExpectedState &expected)
+    : m_editor(editor)
+    , m_expected(expected)
+{
+    m_background = QImage(expected.sheetRect.size(), QImage::Format_RGB32);
+    m_background.fill(Silver);
+    m_attributeInspect = editor.main->findChild<QAction *>(QStringLiteral("AttributeInspect"));
+    for (int c = 1; c <= 23; ++c)
+        m_buttons[std::size_t(c - 1)] = editor.main->paletteButton(paletteButtonAt(c));
+    m_markInk = editor.main->pictures().blackImg().pixel(0, 0);
+}
+
+QStringList CoherenceCheck::problems() const
+{
+    QStringList out;
+    checkPalette(out);
+    checkSheet(out);
+    checkModel(out);
+    checkElementList(out);
+    checkInspectorLists(out);
+    checkCells(out);
+    checkWindows(out);
+    return out;
+}
+
+void CoherenceCheck::checkPalette(QStringList &out) const
+{
+    const PaletteState &palette = m_editor.main->palette();
+    int pressedCount = 0;
+    for (int c = 1; c <= 23; ++c) {
+        const QToolButton *button = m_buttons[std::size_t(c - 1)];
+        const PaletteButton b = paletteButtonAt(c);
+        pressedCount += button->isChecked() ? 1 : 0;
+        const QString name = QString::fromUtf8(paletteButtonName(c));
+        if (button->isChecked() != (m_expected.pressed == c) ||
+            palette.isPressed(b) != button->isChecked())
+            out << QStringLiteral("Palettenknopf %1: gedrückt %2, Palette %3, erwartet %4")
+                       .arg(name)
+                       .arg(button->isChecked())
+                       .arg(palette.isPressed(b))
+                       .arg(m_expected.pressed == c);
+        if (button->isEnabled() != m_expected.buttonEnabled(c) ||
+            palette.isEnabled(b) != button->isEnabled())
+            out << QStringLiteral("Palettenknopf %1: aktiv %2, Palette %3, erwartet %4")
+                       .arg(name)
+                       .arg(button->isEnabled())
+                       .arg(palette.isEnabled(b))
+                       .arg(m_expected.buttonEnabled(c));
+    }
+    expectEqual(out, "gedrückte Palettenknöpfe", pressedCount, 1);
+
+    const QString status = m_editor.main->statusText(0);
+    expectEqual(out, "Statusfeld 0", status, m_expected.statusText());
+    expectEqual(out, "Statusfeld 0 gegen Palettenzustand", status,
+                QString::fromStdString(palette.statusText()));
+    expectEqual(out, "gewählte Werkzeugklasse", palette.chosenToolClass(),
+                m_expected.chosenToolClass);
+    expectEqual(out, "Leiterart", palette.conductorKind(), m_expected.conductorKind);
+    expectEqual(out, "Umrissbreite", int(palette.outlineWidth()), m_expected.outlineWidth);
+    expectEqual(out, "Umrisshöhe", int(palette.outlineHeight()), m_expected.outlineHeight);
+    const Category &category = palette.chosenCategory();
+    expectEqual(out, "Kategorie Breite", int(category.width), m_expected.categoryWidth);
+    expectEqual(out, "Kategorie Höhe", int(category.height), m_expected.categoryHeight);
+    expectEqual(out, "Kategorie Orientierung", int(category.orientation),
+                m_expected.categoryOrientation);
+
+    const Pictures &pictures = m_editor.main->pictures();
+    for (int kind = 0; kind < 3; ++kind) {
+        const ClickableImage *selector = m_editor.main->selectorImage(kind);
+        const bool chosen = kind == m_expected.conductorKind;
+        const QString hint = chosen ? QStringList{QStringLiteral("Leiterart: Zahlenwerte"),
+                                                  QStringLiteral("Leiterart: Verteilungen"),
+                                                  QStringLiteral("Leiterart: Entscheidungen")}
+                                          .at(kind)
+                                    : QStringLiteral("Leiterart auswählen");
+        expectEqual(out, "Leiterart-Hinweis", selector->toolTip(), hint);
+        const QImage &source = pictures.selectorSource(kind, chosen);
+        const QImage &shown = selector->image();
+        bool same = shown.size() == QSize(26, 10);
+        for (int y = 0; same && y < 10; ++y)
+            for (int x = 0; same && x < 26; ++x)
+                same = shown.pixel(x, y) == (x < 25 ? source.pixel(x, y) : Silver.rgb());
+        if (!same)
+            out << QStringLiteral("Leiterart-Bild %1 zeigt nicht %2").arg(kind).arg(chosen);
+    }
+}
+
+void CoherenceCheck::checkSheet(QStringList &out) const
+{
+    const SheetLayers &sheet = m_editor.main->sheet();
+    const QImage &fore = sheet.foreground();
+    const QImage &back = sheet.background();
+    if (std::memcmp(back.constBits(), m_background.constBits(), std::size_t(back.sizeInBytes())))
+        out << QStringLiteral("Hintergrund weicht von den gesetzten Kacheln ab");
+
+    const Overlay overlay = sheet.overlay() == SheetLayers::Overlay::None      ? Overlay::None
+                            : sheet.overlay() == SheetLayers::Overlay::Outline ? Overlay::Outline
+                                                                               : Overlay::Marks;
+    expectEqual(out, "Überlagerung", int(overlay), int(m_expected.overlay));
+
+    QRect expectedRect;
+    if (m_expected.overlay == Overlay::Outline) {
+        expectedRect = m_expected.outline & m_expected.sheetRect;
+    } else if (m_expected.overlay == Overlay::Marks) {
+        for (const QRect &mark : m_expected.marks)
+            expectedRect |= mark;
+        expectedRect &= m_expected.sheetRect;
+    }
+    expectEqual(out, "Überlagerungsrechteck", sheet.overlayRect(), expectedRect);
+
+    if (const auto at = firstDifferenceOutside(fore, back, sheet.overlayRect()))
+        out << QStringLiteral("Vordergrund weicht außerhalb der Überlagerung ab bei (%1,%2)")
+                   .arg(at->x())
+                   .arg(at->y());
+
+    // Inside the overlay: the frame or the four squares in black, the background elsewhere.
+    const QRect inside = expectedRect & sheet.overlayRect();
+    const QRect frame = m_expected.outline;
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            bool ink = false;
+            if (m_expected.overlay == Overlay::Outline) {
+                ink = x == frame.left() || x == frame.right() || y == frame.top() ||
+                      y == frame.bottom();
+            } else {
+                for (const QRect &mark : m_expected.marks)
+                    ink = ink || mark.contains(x, y);
+            }
+            const QRgb want =
+                ink ? (m_expected.overlay == Overlay::Outline ? qRgb(0, 0, 0) : m_markInk)
+                    : back.pixel(x, y);
+            if (fore.pixel(x, y) != want) {
+                out << QStringLiteral("Überlagerung falsch bei (%1,%2)").arg(x).arg(y);
+                return;
+            }
+        }
+    }
+}
+
+void CoherenceCheck::checkModel(QStringList &out) const
+{
+    const ElementModel &model = elementModel();
+    const int placed = int(m_expected.placed.size());
+    expectEqual(out, "vergebene Elementnummern", int(model.elements.allocationCursor()), placed);
+    for (const PlacedElement &e : m_expected.placed) {
+        const Element &record = model.elements.at(e.number);
+        const Category &head = record.head;
+        const QRect rect = ExpectedState::pixelRect(e);
+        const bool samePlace =
+            head.x == e.x && head.y == e.y && head.width == e.width && head.height == e.height;
+        const bool sameKind =
+            QString::fromStdString(head.name) == e.name && head.orientation == e.orientation &&
+            (head.orientable != 0) == e.orientable && head.firstKind == e.firstKind;
+        const bool samePixels = record.pixelLeft == rect.left() && record.pixelTop == rect.top() &&
+                                record.pixelRight == rect.right() &&
+                                record.pixelBottom == rect.bottom();
+        const bool same = record.number == e.number && samePlace && sameKind && samePixels;
+        if (!same)
+            out << QStringLiteral("Datensatz %1 (%2 bei %3,%4 %5x%6) stimmt nicht")
+                       .arg(e.number)
+                       .arg(e.name)
+                       .arg(e.x)
+                       .arg(e.y)
+                       .arg(e.width)
+                       .arg(e.height);
+    }
+    if (placed + 1 <= LastElementNumber && model.elements.at(placed + 1).number != 0)
+        out << QStringLiteral("freier Datensatz %1 ist belegt").arg(placed + 1);
+
+    for (int column = 1; column <= MaxColumns; ++column) {
+        for (int row = 1; row <= MaxRows; ++row) {
+            const int want = m_expected.occupancy[std::size_t((row - 1) * 43 + column - 1)];
+            const int have = model.occupancy.at(column, row);
+            if (have != want) {
+                out << QStringLiteral("Belegung Spalte %1 Zeile %2: %3, erwartet %4")
+                           .arg(column)
+                           .arg(row)
+                           .arg(have)
+                           .arg(want);
+                return;
+            }
+        }
+    }
+}
+
+void CoherenceCheck::checkElementList(QStringList &out) const
+{
+    const QComboBox *combo = m_editor.inspector->ComboBox;
+    const int count = combo->count();
+    expectEqual(out, "Einträge der Elementliste", count, int(m_expected.placed.size()) + 1);
+    if (count > 0)
+        expectEqual(out, "Eintrag 0", combo->itemText(0), QStringLiteral("0000 Zeichenfläche"));
+    for (int i = 1; i < count && i <= int(m_expected.placed.size()); ++i) {
+        const PlacedElement &e = m_expected.placed[std::size_t(i - 1)];
+        const QString number = QStringLiteral("%1").arg(e.number, 4, 10, QLatin1Char('0'));
+        const QString want = number + QStringLiteral("  ") + e.name;
+        if (combo->itemText(i) != want) {
+            expectEqual(out, "Eintrag der Elementliste", combo->itemText(i), want);
+            break;
+        }
+    }
+    expectEqual(out, "gewählter Eintrag", combo->currentIndex(), m_expected.selectedEntry);
+}
+
+void CoherenceCheck::checkInspectorLists(QStringList &out) const
+{
+    const TInspectForm &inspector = *m_editor.inspector;
+    const ValueListEditor *list = inspector.ElementValueList;
+    const QStringList shown = m_expected.elementShownValues(m_expected.shownElement);
+    expectEqual(out, "ElementShownValues", inspector.ElementShownValues, shown);
+    QStringList keys;
+    for (int i = 0; i < list->itemCount(); ++i)
+        keys << list->key(i);
+    expectEqual(out, "Merkmale des Elements", keys,
+                {QStringLiteral("linke obere Ecke (X,Y)"), QStringLiteral("Orientierung"),
+                 QStringLiteral("Zellenzahl waagerecht"), QStringLiteral("Zellenzahl senkrecht")});
+    if (list->itemCount() == 4 && shown.size() == 4) {
+        expectEqual(out, "Ecke schreibgeschützt", list->isReadOnly(0), true);
+        expectEqual(out, "Ecke", list->value(0), shown[0]);
+        expectEqual(out, "Orientierung schreibgeschützt", list->isReadOnly(1), true);
+        const PlacedElement *e = m_expected.element(m_expected.shownElement);
+        QStringList choices;
+        if (e && e->orientation != 0) {
+            choices << QStringLiteral("waagerecht");
+            if (e->orientable)
+                choices << QStringLiteral("senkrecht");
+        }
+        expectEqual(out, "Auswahlliste der Orientierung", list->pickList(1), choices);
+        const auto style = choices.isEmpty() ? ValueListEditor::EditStyle::Plain
+                                             : ValueListEditor::EditStyle::PickList;
+        expectEqual(out, "Stil der Orientierung", int(list->editStyle(1)), int(style));
+        if (list->value(1) != shown[1] && !choices.contains(list->value(1)))
+            out << QStringLiteral("Orientierung zeigt %1").arg(list->value(1));
+        for (int i = 2; i < 4; ++i) {
+            expectEqual(out, "Zellenzahl schreibgeschützt", list->isReadOnly(i), false);
+            expectEqual(out, "Maske der Zellenzahl", list->editMask(i), QStringLiteral("90;0"));
+            if (!settledValue(list->value(i), shown[i], false))
+                out << QStringLiteral("Zellenzahl %1 bleibt \"%2\"").arg(i).arg(list->value(i));
+        }
+    }
+
+    checkOpenEditors(out, list);
+    checkOpenEditors(out, inspector.CommonValueList);
+
+    const ValueListEditor *common = inspector.CommonValueList;
+    using Common = ExpectedState::Common;
+    const bool filled = m_expected.common != Common::Empty;
+    expectEqual(out, "Zell-übergreifende Liste aktiv", common->isEnabled(), filled);
+    expectEqual(out, "Zell-übergreifende Überschrift aktiv", inspector.CommonLabel->isEnabled(),
+                filled);
+    expectEqual(out, "CommonShownValues", inspector.CommonShownValues,
+                m_expected.commonShownValues);
+    QStringList commonKeys;
+    for (int i = 0; i < common->itemCount(); ++i)
+        commonKeys << common->key(i);
+    QStringList wantKeys;
+    switch (m_expected.common) {
+    case Common::Empty:
+        break;
+    case Common::DynamicInput:
+        wantKeys = {QStringLiteral("Startwert"), QStringLiteral("Maximalwert")};
+        for (int i = 0; i < 2 && i < common->itemCount(); ++i) {
+            expectEqual(out, "Maske des Dezimalwerts", common->editMask(i),
+                        QStringLiteral("990,99;1;0"));
+            if (!settledValue(common->value(i), m_expected.commonShownValues.value(i), true))
+                out << QStringLiteral("Dezimalwert %1 bleibt \"%2\"").arg(i).arg(common->value(i));
+        }
+        break;
+    case Common::TextLines:
+    case Common::History:
+        wantKeys = {m_expected.common == Common::TextLines
+                        ? QStringLiteral("Textzeilen")
+                        : QStringLiteral("Daten der Vorgeschichte")};
+        if (common->itemCount() == 1) {
+            const QString marker = m_expected.commonShownValues.value(0);
+            expectEqual(out, "Markierung", common->value(0), marker);
+            expectEqual(out, "Markierung schreibgeschützt", common->isReadOnly(0), true);
+            expectEqual(out, "Stil der Markierung", int(common->editStyle(0)),
+                        int(ValueListEditor::EditStyle::Ellipsis));
+        }
+        break;
+    }
+    expectEqual(out, "Zell-übergreifende Merkmale", commonKeys, wantKeys);
+}
+
+void CoherenceCheck::checkCells(QStringList &out) const
+{
+    const TInspectForm &inspector = *m_editor.inspector;
+    QStringList tabs;
+    for (int i = 0; i < inspector.CellTabBar->count(); ++i)
+        tabs << inspector.CellTabBar->tabText(i);
+    expectEqual(out, "Zellen-Reiter", tabs, m_expected.tabTexts(m_expected.shownElement));
+    expectEqual(out, "gewählter Reiter", inspector.CellTabBar->currentIndex(),
+                m_expected.currentTab);
+    expectEqual(out, "Zellenliste verborgen", inspector.CellValueList->isHidden(),
+                m_expected.shownElement == 0);
+    // The shown cell's properties with their catalogue values, none of them writable.
+    QStringList cellRows;
+    for (int i = 0; i < inspector.CellValueList->itemCount(); ++i) {
+        cellRows << inspector.CellValueList->key(i) + QLatin1Char('=') +
+                        inspector.CellValueList->value(i);
+        if (!inspector.CellValueList->isReadOnly(i)) {
+            out << QStringLiteral("Zellenmerkmal %1 ist beschreibbar").arg(i);
+            break;
+        }
+    }
+    QStringList wantRows;
+    if (const PlacedElement *e = m_expected.element(m_expected.shownElement);
+        e && m_expected.currentTab >= 0) {
+        const int kind =
+            ExpectedState::tileKinds(e->firstKind, e->width, e->height).at(m_expected.currentTab);
+        for (const CellPropType &property : elementModel().kinds.kind(kind).props)
+            wantRows << QString::fromStdString(property.name) + QLatin1Char('=') +
+                            QString::fromStdString(property.value);
+    }
+    expectEqual(out, "Zellenmerkmale", cellRows, wantRows);
+    if (m_expected.cellImageKind != 0) {
+        const QImage &shown = inspector.cellImage();
+        const QImage want =
+            m_editor.main->kindTile(m_expected.cellImageKind).convertToFormat(shown.format());
+        if (shown != want)
+            out << QStringLiteral("CellImg zeigt nicht die Kachel der Art %1")
+                       .arg(m_expected.cellImageKind);
+    }
+}
+
+void CoherenceCheck::checkWindows(QStringList &out) const
+{
+    const bool visible = m_editor.inspector->isVisible();
+    expectEqual(out, "Inspektor sichtbar", visible, m_expected.inspectorVisible);
+    expectEqual(out, "Haken bei Merkmal-Einsteller", m_attributeInspect->isChecked(), visible);
+    const bool about = m_editor.about->isVisible();
+    expectEqual(out, "Info-Fenster sichtbar", about, m_expected.aboutVisible);
+    expectEqual(out, "Orientierungsmenü offen", m_editor.main->orientPopupMenu()->isVisible(),
+                m_expected.menuOpen);
+    expectEqual(out, "Zeileneditor offen", m_editor.lines->isVisible(), false);
+    expectEqual(out, "Datentabelle offen", m_editor.data->isVisible(), false);
+    if (visible) {
+        // The inspector's columns follow its width at every resize.
+        const TInspectForm &inspector = *m_editor.inspector;
+        const int panel = inspector.ComponTopPanel->width();
+        expectEqual(out, "Breite der Elementliste", inspector.ComboBox->width(),
+                    inspector.frameGeometry().width() - 8);
+        expectEqual(out, "Schlüsselspalte", inspector.ElementValueList->columnWidth(0),
+                    panel * 5 / 10);
+        expectEqual(out, "Schlüsselspalte (zell-übergreifend)",
+                    inspector.CommonValueList->columnWidth(0), panel * 5 / 10);
+        expectEqual(out, "CellImg links", inspector.CellImg->x(), panel / 2 - 12);
+    }
+    expectEqual(out, "CurrentTextLines", CurrentTextLines, m_expected.textLines);
+    if (CurrentHistoryTable != m_expected.historyTable)
+        out << QStringLiteral("CurrentHistoryTable stimmt nicht");
+}
+
+} // namespace talvex::test

@@ -1,0 +1,149 @@
+#pragma once
+
+#include <QList>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace talvex::test {
+
+// One tool class as the user meets it on the palette: its name, its name with a lowered first
+// letter behind a conductor-kind prefix, its size, turnability and whether its status text
+// carries the conductor kind.
+struct ToolClassInfo
+{
+    const char *name;
+    const char *lowered;
+    int width;
+    int height;
+    int orientation;
+    bool orientable;
+    bool prefixed;
+};
+
+// The 23 palette classes, index 0 is class 1; class 23 is the pointer tool.
+const ToolClassInfo &toolClassInfo(int toolClass);
+
+// The palette button name of class 1 to 23, for the session log.
+const char *paletteButtonName(int toolClass);
+
+// An element the user has placed, as the session expects it to be recorded.
+struct PlacedElement
+{
+    int number = 0;
+    int toolClass = 0;
+    QString name;
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+    int orientation = 0;
+    bool orientable = false;
+    int firstKind = 0;
+};
+
+// What the editor should show after the user's operations so far, kept by the session beside
+// the editor from the rules of palette, placing, drawing and inspector alone. It never reads the
+// editor's state; the coherence check compares the two.
+class ExpectedState
+{
+public:
+    enum class Overlay
+    {
+        None,
+        Outline,
+        Marks
+    };
+
+    enum class Common
+    {
+        Empty,
+        DynamicInput,
+        TextLines,
+        History
+    };
+
+    // firstKinds: the first kind of each tool class 1 to 23, from the kind catalogue.
+    ExpectedState(int columns, int rows, QSize sheetSize, std::array<int, 23> firstKinds);
+
+    // Palette.
+    bool buttonEnabled(int toolClass) const;
+    QString statusText() const;
+    // The user's click on a palette button; returns whether the button took it.
+    bool clickButton(int toolClass);
+    void chooseConductorKind(int kind);
+    // The orientation item of the sheet's popup menu.
+    void orient();
+    bool orientMenuOffered() const;
+
+    // Sheet.
+    void moveOnSheet(QPoint position);
+    // The pointer moved over a control that erases the outline.
+    void eraseOutline();
+    // A left click on the sheet; returns the element it placed, if any.
+    std::optional<PlacedElement> leftClick(QPoint position);
+
+    // Inspector.
+    void showElement(int number);
+    void chooseTab(int tab);
+    void toggleInspector();
+    int entryNumber(int index) const;
+
+    // Where the element covers the sheet in pixels, bounds inclusive.
+    static QRect pixelRect(const PlacedElement &element);
+    // The kinds of an element's tiles, cell by cell (tile layout rule).
+    static std::vector<int> tileKinds(int firstKind, int width, int height);
+    QString orientationText(int number) const;
+    QStringList elementShownValues(int number) const;
+    QStringList tabTexts(int number) const;
+    const PlacedElement *element(int number) const;
+
+    int columns;
+    int rows;
+    QRect sheetRect;
+    std::array<int, 23> firstKinds;
+
+    int conductorKind = 1;
+    int pressed = 23;
+    int chosenToolClass = 0;
+    int categoryWidth = 0;
+    int categoryHeight = 0;
+    int categoryOrientation = 0;
+    bool categoryOrientable = false;
+    int outlineWidth = 0;
+    int outlineHeight = 0;
+    bool menuOpen = false;
+
+    Overlay overlay = Overlay::None;
+    QRect outline; // unclipped outline frame while the overlay is an outline
+    std::array<QRect, 4> marks{};
+
+    std::vector<PlacedElement> placed;
+    std::array<int, 43 * 36> occupancy{};
+
+    int shownElement = 0;
+    int selectedEntry = 0;
+    int currentTab = -1;
+    Common common = Common::Empty;
+    QStringList commonShownValues;
+    // Kind whose tile CellImg shows; 0 while it shows its start fill.
+    int cellImageKind = 0;
+    bool inspectorVisible = false;
+    bool aboutVisible = false;
+
+    // What the inspector and the editors' OK buttons last handed over.
+    QStringList textLines;
+    QList<QStringList> historyTable;
+
+private:
+    void choosePointerTool();
+    void setCategory(int toolClass);
+    int &cell(int column, int row) { return occupancy[std::size_t((row - 1) * 43 + column - 1)]; }
+};
+
+} // namespace talvex::test
