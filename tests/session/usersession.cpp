@@ -393,8 +393,8 @@ void UserSession::moveOnSheet()
 void UserSession::moveOverWindow()
 {
     const bool overInspector = m_expected.inspectorVisible && chance(35);
-    QWidget *window = overInspector ? static_cast<QWidget *>(m_editor.inspector.get())
-                                    : static_cast<QWidget *>(m_editor.main.get());
+    QWidget *window = overInspector ? static_cast<QWidget *>(m_editor.inspector)
+                                    : static_cast<QWidget *>(m_editor.main);
     const QPoint at(uniform(0, window->width() - 1), uniform(0, window->height() - 1));
     QWidget *target = window->childAt(at);
     if (!target)
@@ -541,7 +541,7 @@ void UserSession::clickPaletteOtherButton()
 void UserSession::turnWheel()
 {
     TInspectForm &inspector = *m_editor.inspector;
-    QWidget *window = m_editor.main.get();
+    QWidget *window = m_editor.main;
     QPoint at(uniform(0, window->width() - 1), uniform(0, window->height() - 1));
     if (m_expected.inspectorVisible && chance(70)) {
         window = &inspector;
@@ -881,8 +881,8 @@ void UserSession::openValueEditor()
         return;
     }
     const bool lines = m_expected.common == Common::TextLines;
-    QDialog *dialog = lines ? static_cast<QDialog *>(m_editor.lines.get())
-                            : static_cast<QDialog *>(m_editor.data.get());
+    QDialog *dialog = lines ? static_cast<QDialog *>(m_editor.lines)
+                            : static_cast<QDialog *>(m_editor.data);
     const int ending = uniform(0, 3);
     count(lines ? "Zeileneditor" : "Datentabelle");
     log(QStringLiteral("Knopf \"...\" von %1")
