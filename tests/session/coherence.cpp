@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTabBar>
 
 #include <cstring>
@@ -179,6 +180,29 @@ QStringList CoherenceCheck::problems() const
     checkCells(out);
     checkWindows(out);
     return out;
+}
+
+QStringList CoherenceCheck::screenProblems() const
+{
+    const QWidget *view = m_editor.main->sheetView();
+    const QWidget *window = view->window();
+    const QPoint origin = view->mapTo(window, QPoint(0, 0));
+    // The offscreen screen hands out the window's backing store as it was last painted.
+    const QImage shown =
+        window->screen()
+            ->grabWindow(window->winId(), origin.x(), origin.y(), view->width(), view->height())
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    const QImage &fore = m_editor.main->sheet().foreground();
+    if (shown.size() != fore.size())
+        return {QStringLiteral("Blatt auf dem Bildschirm hat die Größe %1x%2")
+                    .arg(shown.width())
+                    .arg(shown.height())};
+    if (const auto at = firstDifferenceOutside(shown, fore, QRect()))
+        return {QStringLiteral("Blatt auf dem Bildschirm zeigt bei (%1,%2) altes Bild")
+                    .arg(at->x())
+                    .arg(at->y())};
+    return {};
 }
 
 void CoherenceCheck::checkPalette(QStringList &out) const

@@ -27,6 +27,10 @@ public:
     // Every difference found, one line each; empty when the editor is coherent.
     QStringList problems() const;
 
+    // Whether the sheet on screen, as last painted, shows the foreground layer: a change that
+    // reached the layer but not the screen leaves old pixels standing.
+    QStringList screenProblems() const;
+
 private:
     void checkPalette(QStringList &out) const;
     void checkSheet(QStringList &out) const;

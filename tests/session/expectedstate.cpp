@@ -6,9 +6,6 @@ namespace talvex::test {
 
 namespace {
 
-constexpr int PointerTool = 23;
-constexpr int Cell = 24;
-
 // The palette as the user reads it: class names from left to right.
 constexpr std::array<ToolClassInfo, 23> ToolClasses = {{
     {"Weiterleiter", "weiterleiter", 1, 1, 0, false, true},

@@ -26,6 +26,9 @@ struct ToolClassInfo
     bool prefixed;
 };
 
+inline constexpr int PointerTool = 23;
+inline constexpr int Cell = 24;
+
 // The 23 palette classes, index 0 is class 1; class 23 is the pointer tool.
 const ToolClassInfo &toolClassInfo(int toolClass);
 
@@ -109,7 +112,7 @@ public:
     std::array<int, 23> firstKinds;
 
     int conductorKind = 1;
-    int pressed = 23;
+    int pressed = PointerTool;
     int chosenToolClass = 0;
     int categoryWidth = 0;
     int categoryHeight = 0;

@@ -21,8 +21,9 @@ int sessionSteps()
     return ok && steps > 0 ? steps : DefaultSteps;
 }
 
-// A click on a disabled palette button delivers nothing, and QTest says so every time; the
-// session clicks them on purpose, so that one message is kept out of the output.
+// A click on a disabled palette button, or a key on a control that has no use for it, is not
+// accepted, and QTest says so every time; the session does both on purpose, so that one
+// message is kept out of the output.
 QtMessageHandler previousHandler = nullptr;
 
 void quietHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
