@@ -394,6 +394,22 @@ QModelIndex ValueListEditor::moveCursor(CursorAction action, Qt::KeyboardModifie
     return QTableWidget::moveCursor(action, modifiers);
 }
 
+bool ValueListEditor::edit(const QModelIndex &index, EditTrigger trigger, QEvent *event)
+{
+    // Opening one value ends the edit of any other. Its text is already in the list, and an
+    // editor left open because its window never heard it lost the focus would block every row.
+    if (index.isValid() && trigger != NoEditTriggers) {
+        for (int item = 0; item < itemCount(); ++item) {
+            // Ellipsis items keep their editor open for good.
+            if (item == index.row() || props(item).style == EditStyle::Ellipsis)
+                continue;
+            if (QWidget *editor = m_delegate->openEditor(item))
+                closeEditor(editor, QAbstractItemDelegate::NoHint);
+        }
+    }
+    return QTableWidget::edit(index, trigger, event);
+}
+
 void ValueListEditor::refreshEditor(int item)
 {
     // An open editor was made for the old properties: replace it. Ellipsis items keep theirs

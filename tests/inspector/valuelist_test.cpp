@@ -329,6 +329,26 @@ TEST_F(ValueList, ClearingWithAnOpenEditorLeavesNothingBehind)
     EXPECT_EQ(editorOf(list, 0), nullptr);
 }
 
+TEST_F(ValueList, OpeningAValueEndsTheEditOfAnother)
+{
+    // An editor whose window never reported the focus leaving it must not block the other rows.
+    list.appendItem("Startwert", "0,50");
+    list.appendItem("Maximalwert", "1,00");
+    QPointer<QLineEdit> first(openEditor(list, 0));
+    ASSERT_FALSE(first.isNull());
+    QTest::keyClicks(first, "7");
+    // The current cell moves on while the first editor stays open, as when its window was not
+    // active.
+    list.selectionModel()->blockSignals(true);
+    list.setCurrentCell(1, 1);
+    list.selectionModel()->blockSignals(false);
+    list.editItem(list.item(1, 1));
+    EXPECT_NE(editorOf(list, 1), nullptr);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(editorOf(list, 0), nullptr);
+    EXPECT_EQ(list.value(0), QStringLiteral("7"));
+}
+
 TEST_F(ValueList, TabWalksTheValues)
 {
     list.appendItem("Startwert", "0,50");
