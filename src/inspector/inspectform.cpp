@@ -296,18 +296,26 @@ void TInspectForm::ShowElement(int number)
     CommonValueList->clearItems();
 }
 
-void TInspectForm::showCellProperties(int cell)
+int TInspectForm::cellKind(int cell) const
 {
-    CellValueList->clearItems();
     const Element &record = elementModel().elements.at(m_shownElement);
     if (record.number == 0 || record.head.firstKind == 0)
-        return;
+        return 0;
     const Category &head = record.head;
     const std::vector<TilePlacement> tiles =
         tileLayout(head.firstKind, head.width, head.height, GridCell{});
     if (cell < 0 || cell >= static_cast<int>(tiles.size()))
+        return 0;
+    return tiles[static_cast<std::size_t>(cell)].kind;
+}
+
+void TInspectForm::showCellProperties(int cell)
+{
+    CellValueList->clearItems();
+    const int kindNumber = cellKind(cell);
+    if (kindNumber == 0)
         return;
-    const Default &kind = elementModel().kinds.kind(tiles[static_cast<std::size_t>(cell)].kind);
+    const Default &kind = elementModel().kinds.kind(kindNumber);
     for (std::size_t i = 0; i < kind.props.size(); ++i) {
         CellValueList->appendItem(QString::fromStdString(kind.props[i].name),
                                   QString::fromStdString(kind.props[i].value));
@@ -317,15 +325,9 @@ void TInspectForm::showCellProperties(int cell)
 
 void TInspectForm::CellTabControlChange(int tab)
 {
-    if (tab < 0)
-        return;
     showCellProperties(tab);
-    const Element &record = elementModel().elements.at(m_shownElement);
-    const Category &head = record.head;
-    const std::vector<TilePlacement> tiles =
-        tileLayout(head.firstKind, head.width, head.height, GridCell{});
-    if (tab < static_cast<int>(tiles.size()))
-        setCellImage(m_main.kindTile(tiles[static_cast<std::size_t>(tab)].kind));
+    if (const int kind = cellKind(tab))
+        setCellImage(m_main.kindTile(kind));
 }
 
 void TInspectForm::ShowElementWithCommon(int number)

@@ -77,6 +77,8 @@ private:
     void ShowElementWithCommon(int number);
     void AddElementRow(const QString &key, const QString &value);
     void AddCommonRow(const QString &key, const QString &value);
+    // Kind that draws cell 0, 1, ... of the shown element; 0 for the sheet or no such cell.
+    int cellKind(int cell) const;
     void showCellProperties(int cell);
     void openEditor(QWidget *editor);
     void attachFormMouseMove(QWidget *widget);
