@@ -1,10 +1,10 @@
 // Benchmarks of the editor's hot paths, measured in-process on the real windows offscreen.
 
+#include "app/editorwindows.h"
 #include "benchutil.h"
-#include "editorwindows.h"
-#include "elementmodel.h"
-#include "sheetview.h"
-#include "valuelist.h"
+#include "inspector/valuelist.h"
+#include "mainwindow/sheetview.h"
+#include "model/elementmodel.h"
 
 #include <QApplication>
 

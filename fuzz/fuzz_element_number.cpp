@@ -1,7 +1,7 @@
 // Reading the element number at the start of an arbitrary element list entry.
 
 #include "check.h"
-#include "values.h"
+#include "model/values.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -2,7 +2,7 @@
 // the largest values included), the next four any int.
 
 #include "check.h"
-#include "values.h"
+#include "model/values.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,7 +1,7 @@
 // Mask translation on arbitrary masks: whatever the input, Qt must get a well-formed mask.
 
 #include "check.h"
-#include "inputmask.h"
+#include "model/inputmask.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -2,8 +2,8 @@
 // the mask takes the rest. A newline in a value behaves like any other code up to 32.
 
 #include "check.h"
-#include "inputmask.h"
-#include "values.h"
+#include "model/inputmask.h"
+#include "model/values.h"
 
 #include <algorithm>
 #include <charconv>

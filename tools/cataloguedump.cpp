@@ -3,8 +3,8 @@
 //   kind  N TILE [INDEX=VALUE ...]      (an unused kind prints "-" as its tile)
 //   class N NAME WIDTH HEIGHT ORIENTATION ORIENTABLE FIRSTKIND LASTKIND
 
-#include "elementmodel.h"
-#include "properties.h"
+#include "model/elementmodel.h"
+#include "model/properties.h"
 
 #include <cstdio>
 #include <string>

@@ -1,7 +1,8 @@
 // Renders the editor's windows offscreen into PNG files for review and for the README.
 // Usage: talvex-shot [output directory]
 
-#include "editorwindows.h"
+#include "app/application.h"
+#include "app/editorwindows.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -82,8 +83,7 @@ int main(int argc, char *argv[])
 {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Dynamischer Ökonomie/Ökologie-Modellierer"));
+    TalvexApplication app(argc, argv);
     const QDir dir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
     if (!dir.exists() && !QDir().mkpath(dir.path())) {
         std::fprintf(stderr, "talvex-shot: cannot create %s\n", qPrintable(dir.path()));

@@ -1,15 +1,23 @@
-#include "editorwindows.h"
-#include "errorreport.h"
+#include "app/application.h"
+#include "app/editorwindows.h"
+#include "app/errorreport.h"
+#include "model/fatal.h"
+#include "model/modelerror.h"
 
-#include <QApplication>
+#include <memory>
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Dynamischer Ökonomie/Ökologie-Modellierer"));
+    talvex::TalvexApplication app(argc, argv);
     talvex::installFatalMessageBox();
 
-    talvex::EditorWindows windows;
-    windows.TalvexForm.show();
-    return QApplication::exec();
+    // A model error while the windows are built leaves no editor to go on with.
+    std::unique_ptr<talvex::EditorWindows> windows;
+    try {
+        windows = std::make_unique<talvex::EditorWindows>();
+    } catch (const talvex::ModelError &error) {
+        talvex::fatalError(error.what(), 1);
+    }
+    windows->TalvexForm.show();
+    return talvex::TalvexApplication::exec();
 }

@@ -1,4 +1,4 @@
-#include "currentdata.h"
+#include "inspector/currentdata.h"
 
 namespace talvex {
 

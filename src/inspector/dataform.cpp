@@ -1,6 +1,6 @@
-#include "dataform.h"
+#include "inspector/dataform.h"
 
-#include "valueeditor.h"
+#include "inspector/valueeditor.h"
 
 #include <QEvent>
 #include <QHeaderView>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "currentdata.h"
+#include "inspector/currentdata.h"
 
 #include <QDialog>
 

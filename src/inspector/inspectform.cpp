@@ -1,15 +1,15 @@
-#include "inspectform.h"
+#include "inspector/inspectform.h"
 
-#include "currentdata.h"
-#include "dataform.h"
-#include "elementmodel.h"
-#include "geometry.h"
-#include "linesform.h"
-#include "placing.h"
-#include "talvexform.h"
-#include "valueeditor.h"
-#include "valuelist.h"
-#include "values.h"
+#include "inspector/currentdata.h"
+#include "inspector/dataform.h"
+#include "inspector/inspectorhost.h"
+#include "inspector/linesform.h"
+#include "inspector/valueeditor.h"
+#include "inspector/valuelist.h"
+#include "model/elementmodel.h"
+#include "model/geometry.h"
+#include "model/placing.h"
+#include "model/values.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -47,9 +47,9 @@ ValueListEditor *valueList(const char *name, const QString &heading)
 
 } // namespace
 
-TInspectForm::TInspectForm(TTalvexForm &mainWindow, QWidget *parent)
+TInspectForm::TInspectForm(InspectorHost &host, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
-    , m_main(mainWindow)
+    , m_host(host)
 {
     setObjectName(QStringLiteral("InspectForm"));
     setWindowTitle(QStringLiteral("Merkmal-Einstellung"));
@@ -103,7 +103,7 @@ TInspectForm::TInspectForm(TTalvexForm &mainWindow, QWidget *parent)
     CellTabBar->setExpanding(false);
     CellTabBar->setDrawBase(true);
     CellTabBar->setUsesScrollButtons(true);
-    CellTabBar->setStyle(m_main.compactStyle());
+    CellTabBar->setStyle(m_host.compactStyle());
     connect(CellTabBar, &QTabBar::currentChanged, this, &TInspectForm::CellTabControlChange);
     cells->addWidget(CellTabBar);
     CellTopPanel = panel("CellTopPanel", 24);
@@ -157,8 +157,8 @@ void TInspectForm::FormCreate()
 
     // Fill the room left of the main window.
     move(0, y());
-    if (width() < m_main.x())
-        resize(m_main.x(), height());
+    if (width() < m_host.hostLeft())
+        resize(m_host.hostLeft(), height());
     FormResize();
 
     Normalizing = false;
@@ -187,7 +187,7 @@ bool TInspectForm::eventFilter(QObject *watched, QEvent *event)
 
 void TInspectForm::FormMouseMove()
 {
-    m_main.TopPanelMouseMove();
+    m_host.TopPanelMouseMove();
 }
 
 void TInspectForm::resizeEvent(QResizeEvent *event)
@@ -234,10 +234,9 @@ void TInspectForm::ShowElement(int number)
     const Category &head = record.head;
 
     if (number > 0)
-        m_main.updateSheet(
-            m_main.sheet().drawCornerMarks(record.pixelRect(), m_main.pictures().blackImg()));
+        m_host.markElement(record.pixelRect());
     else
-        m_main.updateSheet(m_main.sheet().RefreshSheet());
+        m_host.RefreshSheet();
 
     ElementValueList->clearItems();
     ElementShownValues.clear();
@@ -327,7 +326,7 @@ void TInspectForm::CellTabControlChange(int tab)
 {
     showCellProperties(tab);
     if (const int kind = cellKind(tab))
-        setCellImage(m_main.kindTile(kind));
+        setCellImage(m_host.kindTile(kind));
 }
 
 void TInspectForm::ShowElementWithCommon(int number)

@@ -9,9 +9,9 @@ class QTabBar;
 
 namespace talvex {
 
+class InspectorHost;
 class TDataForm;
 class TLinesForm;
-class TTalvexForm;
 class ValueListEditor;
 
 // The inspector: the element list, the element's own attributes, the cell-spanning attributes
@@ -23,7 +23,7 @@ class TInspectForm : public QWidget
     Q_OBJECT
 
 public:
-    explicit TInspectForm(TTalvexForm &mainWindow, QWidget *parent = nullptr);
+    explicit TInspectForm(InspectorHost &host, QWidget *parent = nullptr);
     ~TInspectForm() override;
 
     // The editors opened by the ellipsis buttons; created after the inspector.
@@ -83,7 +83,7 @@ private:
     void openEditor(QWidget *editor);
     void attachFormMouseMove(QWidget *widget);
 
-    TTalvexForm &m_main;
+    InspectorHost &m_host;
     TLinesForm *m_linesForm = nullptr;
     TDataForm *m_dataForm = nullptr;
     int m_shownElement = 0;

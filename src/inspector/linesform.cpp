@@ -1,7 +1,7 @@
-#include "linesform.h"
+#include "inspector/linesform.h"
 
-#include "currentdata.h"
-#include "valueeditor.h"
+#include "inspector/currentdata.h"
+#include "inspector/valueeditor.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>

@@ -1,6 +1,6 @@
-#include "valuelist.h"
+#include "inspector/valuelist.h"
 
-#include "inputmask.h"
+#include "model/inputmask.h"
 
 #include <QComboBox>
 #include <QHash>

@@ -1,6 +1,6 @@
-#include "aboutform.h"
+#include "mainwindow/aboutform.h"
 
-#include "pictures.h"
+#include "pictures/pictures.h"
 
 #include <QGuiApplication>
 #include <QLabel>

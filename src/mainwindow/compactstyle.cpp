@@ -1,4 +1,4 @@
-#include "compactstyle.h"
+#include "mainwindow/compactstyle.h"
 
 namespace talvex {
 

@@ -1,6 +1,6 @@
-#include "sheet.h"
+#include "mainwindow/sheet.h"
 
-#include "geometry.h"
+#include "model/geometry.h"
 
 #include <QPainter>
 

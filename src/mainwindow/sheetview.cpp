@@ -1,6 +1,6 @@
-#include "sheetview.h"
+#include "mainwindow/sheetview.h"
 
-#include "sheet.h"
+#include "mainwindow/sheet.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,14 +1,13 @@
-#include "talvexform.h"
+#include "mainwindow/talvexform.h"
 
-#include "aboutform.h"
-#include "compactstyle.h"
-#include "elementmodel.h"
-#include "errorreport.h"
-#include "fatal.h"
-#include "geometry.h"
-#include "inspectform.h"
-#include "placing.h"
-#include "sheetview.h"
+#include "inspector/inspectform.h"
+#include "mainwindow/aboutform.h"
+#include "mainwindow/compactstyle.h"
+#include "mainwindow/sheetview.h"
+#include "model/elementmodel.h"
+#include "model/fatal.h"
+#include "model/geometry.h"
+#include "model/placing.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -501,6 +500,21 @@ void TTalvexForm::setCompanions(TInspectForm *inspector, TAboutTalvexForm *about
     m_aboutBox = aboutBox;
 }
 
+int TTalvexForm::hostLeft() const
+{
+    return frameGeometry().left();
+}
+
+void TTalvexForm::RefreshSheet()
+{
+    updateSheet(m_sheet.RefreshSheet());
+}
+
+void TTalvexForm::markElement(const PixelRect &rect)
+{
+    updateSheet(m_sheet.drawCornerMarks(rect, m_pictures.blackImg()));
+}
+
 void TTalvexForm::updateSheet(const QRect &changed)
 {
     if (!changed.isEmpty())
@@ -606,7 +620,7 @@ void TTalvexForm::TopPanelMouseMove()
 {
     if (m_palette.pointerToolActive())
         return;
-    updateSheet(m_sheet.RefreshSheet());
+    RefreshSheet();
 }
 
 void TTalvexForm::ForegroundImgMouseMove(QPoint position)
@@ -633,7 +647,7 @@ void TTalvexForm::ForegroundImgMouseDown(Qt::MouseButton button, QPoint position
         return;
     case Qt::LeftButton:
         if (!m_palette.pointerToolActive())
-            runGuarded(this, [this, position] { placeElement(position); });
+            placeElement(position);
         ShowInspector();
         return;
     default:
@@ -664,7 +678,7 @@ void TTalvexForm::placeElement(QPoint position)
 
     for (const TilePlacement &tile : tiles)
         m_sheet.DrawTile(kindTile(tile.kind), tile.px, tile.py);
-    updateSheet(m_sheet.RefreshSheet());
+    RefreshSheet();
     m_palette.chosenCategory().x = category.x;
     m_palette.chosenCategory().y = category.y;
 

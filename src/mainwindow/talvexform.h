@@ -1,8 +1,9 @@
 #pragma once
 
-#include "palette.h"
-#include "pictures.h"
-#include "sheet.h"
+#include "inspector/inspectorhost.h"
+#include "mainwindow/sheet.h"
+#include "model/palette.h"
+#include "pictures/pictures.h"
 
 #include <QMainWindow>
 
@@ -23,9 +24,9 @@ class TAboutTalvexForm;
 class TInspectForm;
 
 // The main window: menu, tool bars, component palette with the conductor-kind selectors, the
-// drawing sheet and the status bar. It owns the pictures and the two sheet layers and wires the
-// widgets to the palette state and the placing logic.
-class TTalvexForm : public QMainWindow
+// drawing sheet and the status bar. It owns the pictures and the two sheet layers, wires the
+// widgets to the palette state and the placing logic, and is the inspector's host.
+class TTalvexForm : public QMainWindow, public InspectorHost
 {
     Q_OBJECT
 
@@ -46,23 +47,25 @@ public:
     void setCompanions(TInspectForm *inspector, TAboutTalvexForm *aboutBox);
 
     const Pictures &pictures() const { return m_pictures; }
-    // The style that gives tool bars, status panels and tabs their exact metrics.
-    QStyle *compactStyle() const { return m_compactStyle; }
-    SheetLayers &sheet() { return m_sheet; }
-    // Repaints the part of the visible sheet that changed.
-    void updateSheet(const QRect &changed);
+    const SheetLayers &sheet() const { return m_sheet; }
     int sheetColumns() const { return m_columns; }
     int sheetRows() const { return m_rows; }
     PaletteState &palette() { return m_palette; }
     const PaletteState &palette() const { return m_palette; }
+
+    // The inspector's host.
+    int hostLeft() const override;
+    void RefreshSheet() override;
+    void markElement(const PixelRect &rect) override;
     // Tile picture of kind 1 to 283; a null image for an unused kind.
-    const QImage &kindTile(int kind) const;
+    const QImage &kindTile(int kind) const override;
+    QStyle *compactStyle() const override { return m_compactStyle; }
 
     // Handlers and commands.
     void ExitClick();
     void AttributeInspectClick();
     void AboutClick();
-    void TopPanelMouseMove();
+    void TopPanelMouseMove() override;
     void ChooseTool(PaletteButton button);
     void chooseConductorKind(int kind);
     void ForegroundImgMouseMove(QPoint position);
@@ -90,6 +93,8 @@ private:
     void createSheetPanel();
     void createStatusBar();
     void attachTopPanelMouseMove(QWidget *widget);
+    // Repaints the part of the visible sheet that changed.
+    void updateSheet(const QRect &changed);
     void syncPalette();
     void placeElement(QPoint position);
     QAction *makeAction(const QString &name, const QString &text, bool enabled = true);

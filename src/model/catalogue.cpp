@@ -1,6 +1,6 @@
-#include "elementmodel.h"
+#include "model/elementmodel.h"
 
-#include "properties.h"
+#include "model/properties.h"
 
 #include <algorithm>
 #include <array>

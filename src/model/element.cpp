@@ -1,7 +1,7 @@
-#include "element.h"
+#include "model/element.h"
 
-#include "fatal.h"
-#include "modelerror.h"
+#include "model/fatal.h"
+#include "model/modelerror.h"
 
 namespace talvex {
 

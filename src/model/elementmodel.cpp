@@ -1,6 +1,6 @@
-#include "elementmodel.h"
+#include "model/elementmodel.h"
 
-#include "fatal.h"
+#include "model/fatal.h"
 
 namespace talvex {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "element.h"
-#include "kinds.h"
-#include "toolclasses.h"
+#include "model/element.h"
+#include "model/kinds.h"
+#include "model/toolclasses.h"
 
 #include <functional>
 

@@ -1,4 +1,4 @@
-#include "fatal.h"
+#include "model/fatal.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "inputmask.h"
+#include "model/inputmask.h"
 
 namespace talvex {
 

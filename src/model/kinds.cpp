@@ -1,8 +1,8 @@
-#include "kinds.h"
+#include "model/kinds.h"
 
-#include "fatal.h"
-#include "modelerror.h"
-#include "utf8text.h"
+#include "model/fatal.h"
+#include "model/modelerror.h"
+#include "model/utf8text.h"
 
 namespace talvex {
 

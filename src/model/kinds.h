@@ -1,6 +1,6 @@
 #pragma once
 
-#include "properties.h"
+#include "model/properties.h"
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "palette.h"
+#include "model/palette.h"
 
-#include "modelerror.h"
+#include "model/modelerror.h"
 
 #include <utility>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "element.h"
-#include "toolclasses.h"
+#include "model/element.h"
+#include "model/toolclasses.h"
 
 #include <array>
 #include <cstdint>

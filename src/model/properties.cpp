@@ -1,6 +1,6 @@
-#include "properties.h"
+#include "model/properties.h"
 
-#include "modelerror.h"
+#include "model/modelerror.h"
 
 namespace talvex {
 

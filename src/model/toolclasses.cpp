@@ -1,6 +1,6 @@
-#include "toolclasses.h"
+#include "model/toolclasses.h"
 
-#include "modelerror.h"
+#include "model/modelerror.h"
 
 namespace talvex {
 

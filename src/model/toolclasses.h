@@ -1,6 +1,6 @@
 #pragma once
 
-#include "element.h"
+#include "model/element.h"
 
 #include <array>
 #include <cstdint>

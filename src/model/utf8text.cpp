@@ -1,4 +1,4 @@
-#include "utf8text.h"
+#include "model/utf8text.h"
 
 namespace talvex {
 

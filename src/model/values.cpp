@@ -1,7 +1,7 @@
-#include "values.h"
+#include "model/values.h"
 
-#include "inputmask.h"
-#include "utf8text.h"
+#include "model/inputmask.h"
+#include "model/utf8text.h"
 
 #include <algorithm>
 #include <array>

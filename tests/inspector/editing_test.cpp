@@ -1,11 +1,11 @@
 // Attribute editing, the edit buttons and the per-cell properties, driven through the windows
 // the application builds.
 
-#include "currentdata.h"
 #include "editorfixture.h"
-#include "elementmodel.h"
+#include "inspector/currentdata.h"
+#include "inspector/valuelist.h"
+#include "model/elementmodel.h"
 #include "testsupport.h"
-#include "valuelist.h"
 
 #include <QComboBox>
 #include <QLabel>

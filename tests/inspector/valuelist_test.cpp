@@ -1,6 +1,6 @@
 #include "inspector/valuelist.h"
 
-#include "inputmask.h"
+#include "model/inputmask.h"
 #include "testsupport.h"
 
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include "editorfixture.h"
-#include "sheetview.h"
-#include "valuelist.h"
+#include "inspector/valuelist.h"
+#include "mainwindow/sheetview.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -45,8 +45,8 @@ bool isReachableControl(QWidget *widget)
 TEST(Accessibility, EveryReachableControlHasAName)
 {
     Editor editor;
-    const QList<QWidget *> windows = {editor.main, editor.inspector, editor.about,
-                                      editor.lines, editor.data};
+    const QList<QWidget *> windows = {editor.main, editor.inspector, editor.about, editor.lines,
+                                      editor.data};
     int checked = 0;
     for (QWidget *window : windows) {
         for (QWidget *widget : window->findChildren<QWidget *>()) {

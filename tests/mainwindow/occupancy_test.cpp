@@ -1,7 +1,7 @@
 // Elements may not overlap: the occupancy grid through clicks on the sheet.
 
 #include "editorfixture.h"
-#include "elementmodel.h"
+#include "model/elementmodel.h"
 
 #include <QComboBox>
 

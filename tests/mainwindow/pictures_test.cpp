@@ -1,4 +1,4 @@
-#include "mainwindow/pictures.h"
+#include "pictures/pictures.h"
 
 #include <QHash>
 #include <QSet>

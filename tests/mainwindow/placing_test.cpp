@@ -1,6 +1,6 @@
 #include "editorfixture.h"
-#include "elementmodel.h"
-#include "valuelist.h"
+#include "inspector/valuelist.h"
+#include "model/elementmodel.h"
 
 #include <QComboBox>
 #include <QLabel>

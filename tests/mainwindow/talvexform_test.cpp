@@ -1,5 +1,5 @@
 #include "editorfixture.h"
-#include "fatal.h"
+#include "model/fatal.h"
 
 #include <QLabel>
 #include <QMenu>

@@ -1,7 +1,7 @@
-#include "elementmodel.h"
-#include "fatal.h"
-#include "modelerror.h"
-#include "utf8text.h"
+#include "model/elementmodel.h"
+#include "model/fatal.h"
+#include "model/modelerror.h"
+#include "model/utf8text.h"
 
 #include <gtest/gtest.h>
 

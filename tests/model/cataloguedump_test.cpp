@@ -1,4 +1,4 @@
-#include "elementmodel.h"
+#include "model/elementmodel.h"
 
 #include <gtest/gtest.h>
 

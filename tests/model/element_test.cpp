@@ -1,6 +1,6 @@
-#include "element.h"
-#include "fatal.h"
-#include "modelerror.h"
+#include "model/element.h"
+#include "model/fatal.h"
+#include "model/modelerror.h"
 
 #include <gtest/gtest.h>
 

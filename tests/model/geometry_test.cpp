@@ -1,6 +1,6 @@
-#include "geometry.h"
+#include "model/geometry.h"
 
-#include "modelerror.h"
+#include "model/modelerror.h"
 
 #include <gtest/gtest.h>
 

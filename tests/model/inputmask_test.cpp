@@ -1,4 +1,4 @@
-#include "inputmask.h"
+#include "model/inputmask.h"
 
 #include <gtest/gtest.h>
 

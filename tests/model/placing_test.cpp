@@ -1,6 +1,6 @@
-#include "placing.h"
+#include "model/placing.h"
 
-#include "modelerror.h"
+#include "model/modelerror.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "modelerror.h"
-#include "properties.h"
-#include "utf8text.h"
+#include "model/modelerror.h"
+#include "model/properties.h"
+#include "model/utf8text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "modelerror.h"
-#include "toolclasses.h"
+#include "model/modelerror.h"
+#include "model/toolclasses.h"
 
 #include <gtest/gtest.h>
 

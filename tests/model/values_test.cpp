@@ -1,4 +1,4 @@
-#include "values.h"
+#include "model/values.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // Whole sessions through the real windows, from start to "Beenden".
 
+#include "app/errorreport.h"
 #include "editorfixture.h"
-#include "elementmodel.h"
-#include "errorreport.h"
-#include "fatal.h"
-#include "valuelist.h"
+#include "inspector/valuelist.h"
+#include "model/elementmodel.h"
+#include "model/fatal.h"
 
 #include <QComboBox>
 #include <QMenu>

@@ -1,8 +1,8 @@
 #include "coherence.h"
 
-#include "currentdata.h"
-#include "elementmodel.h"
-#include "valuelist.h"
+#include "inspector/currentdata.h"
+#include "inspector/valuelist.h"
+#include "model/elementmodel.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "editorwindows.h"
-#include "sheetview.h"
+#include "app/editorwindows.h"
+#include "mainwindow/sheetview.h"
 
 #include <QApplication>
 #include <QMouseEvent>

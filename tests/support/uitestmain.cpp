@@ -1,10 +1,9 @@
 // Entry point of the widget tests: headless platform, threadsafe death tests, and error and
 // fatal handlers that report to stderr instead of opening modal boxes.
 
-#include "errorreport.h"
-#include "fatal.h"
-
-#include <QApplication>
+#include "app/application.h"
+#include "app/errorreport.h"
+#include "model/fatal.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +15,7 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     ::testing::InitGoogleTest(&argc, argv);
-    QApplication app(argc, argv);
+    talvex::TalvexApplication app(argc, argv);
     talvex::setErrorReporter([](QWidget *, const QString &text) {
         ADD_FAILURE() << "unexpected error box: " << text.toStdString();
     });

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "tilecatalogue.h"
-#include "tilepainter.h"
+#include "pictures/tilecatalogue.h"
+#include "pictures/tilepainter.h"
 
 #include <QImage>
 #include <QRgb>

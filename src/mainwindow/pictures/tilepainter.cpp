@@ -1,4 +1,4 @@
-#include "tilepainter.h"
+#include "pictures/tilepainter.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "tileart.h"
+#include "pictures/tileart.h"
 
 #include <algorithm>
 #include <cmath>

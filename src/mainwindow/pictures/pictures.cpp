@@ -1,9 +1,9 @@
-#include "pictures.h"
+#include "pictures/pictures.h"
 
-#include "icons.h"
-#include "tileart.h"
-#include "tilecatalogue.h"
-#include "tilepainter.h"
+#include "pictures/icons.h"
+#include "pictures/tileart.h"
+#include "pictures/tilecatalogue.h"
+#include "pictures/tilepainter.h"
 
 #include <QFont>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tilepainter.h"
+#include "pictures/tilepainter.h"
 
 #include <QString>
 

@@ -1,7 +1,6 @@
-#include "errorreport.h"
+#include "app/errorreport.h"
 
-#include "fatal.h"
-#include "modelerror.h"
+#include "model/fatal.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -33,15 +32,6 @@ ErrorReporter setErrorReporter(ErrorReporter reporter)
 void reportError(QWidget *parent, const QString &text)
 {
     installedReporter()(parent, text);
-}
-
-void runGuarded(QWidget *parent, const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const ModelError &error) {
-        reportError(parent, QString::fromStdString(error.what()));
-    }
 }
 
 void installFatalMessageBox()

@@ -1,7 +1,7 @@
-#include "icons.h"
+#include "pictures/icons.h"
 
-#include "tileart.h"
-#include "tilepainter.h"
+#include "pictures/tileart.h"
+#include "pictures/tilepainter.h"
 
 #include <QFont>
 #include <QPainter>

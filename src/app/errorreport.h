@@ -14,9 +14,6 @@ using ErrorReporter = std::function<void(QWidget *parent, const QString &text)>;
 ErrorReporter setErrorReporter(ErrorReporter reporter);
 void reportError(QWidget *parent, const QString &text);
 
-// Runs action; a ModelError it raises is reported and the action abandoned.
-void runGuarded(QWidget *parent, const std::function<void()> &action);
-
 // Makes fatal errors of the element model show an error box before the process ends.
 void installFatalMessageBox();
 

@@ -1,4 +1,4 @@
-#include "tilecatalogue.h"
+#include "pictures/tilecatalogue.h"
 
 #include <cstring>
 #include <utility>

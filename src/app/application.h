@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QApplication>
+
+namespace talvex {
+
+// The application object: sets the application title and delivers every event inside one
+// guard, so that a model error raised by any handler abandons only that user action. The error
+// is shown by the installed error reporter and the editor keeps running.
+class TalvexApplication : public QApplication
+{
+    Q_OBJECT
+
+public:
+    TalvexApplication(int &argc, char **argv);
+
+    bool notify(QObject *receiver, QEvent *event) override;
+};
+
+} // namespace talvex
