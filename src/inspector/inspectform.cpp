@@ -15,6 +15,8 @@
 #include <QEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QScopedValueRollback>
+#include <QSignalBlocker>
 #include <QTabBar>
 #include <QVBoxLayout>
 
@@ -150,10 +152,11 @@ void TInspectForm::setEditors(TLinesForm *linesForm, TDataForm *dataForm)
 
 void TInspectForm::FormCreate()
 {
-    CellTabBar->blockSignals(true);
-    while (CellTabBar->count() > 0)
-        CellTabBar->removeTab(0);
-    CellTabBar->blockSignals(false);
+    {
+        const QSignalBlocker quiet(CellTabBar);
+        while (CellTabBar->count() > 0)
+            CellTabBar->removeTab(0);
+    }
 
     // Fill the room left of the main window.
     move(0, y());
@@ -229,66 +232,69 @@ void TInspectForm::AddCommonRow(const QString &key, const QString &value)
 void TInspectForm::ShowElement(int number)
 {
     Normalizing = false;
-    LoadingElement = true;
-    const Element record = elementModel().elements.at(number);
-    const Category &head = record.head;
+    {
+        // However the display ends, an error included, the flag is cleared again.
+        const QScopedValueRollback loading(LoadingElement, true);
+        const Element record = elementModel().elements.at(number);
+        const Category &head = record.head;
 
-    if (number > 0)
-        m_host.markElement(record.pixelRect());
-    else
-        m_host.RefreshSheet();
+        if (number > 0)
+            m_host.markElement(record.pixelRect());
+        else
+            m_host.RefreshSheet();
 
-    ElementValueList->clearItems();
-    ElementShownValues.clear();
-    AddElementRow(QStringLiteral("linke obere Ecke (X,Y)"),
-                  QStringLiteral("%1,%2").arg(head.x).arg(head.y));
-    ElementValueList->setReadOnly(0, true);
+        ElementValueList->clearItems();
+        ElementShownValues.clear();
+        AddElementRow(QStringLiteral("linke obere Ecke (X,Y)"),
+                      QStringLiteral("%1,%2").arg(head.x).arg(head.y));
+        ElementValueList->setReadOnly(0, true);
 
-    // The shape overrides the recorded orientation.
-    QString orientation;
-    if (head.orientation == Horizontal)
-        orientation = QStringLiteral("waagerecht");
-    else if (head.orientation == Vertical)
-        orientation = QStringLiteral("senkrecht");
-    if (head.height < head.width)
-        orientation = QStringLiteral("waagerecht");
-    else if (head.width < head.height)
-        orientation = QStringLiteral("senkrecht");
-    AddElementRow(QStringLiteral("Orientierung"), orientation);
-    ElementValueList->setReadOnly(1, true);
-    if (head.orientation != NoOrientation) {
-        QStringList choices{QStringLiteral("waagerecht")};
-        if (head.orientable)
-            choices.append(QStringLiteral("senkrecht"));
-        ElementValueList->setEditStyle(1, ValueListEditor::EditStyle::PickList);
-        ElementValueList->setPickList(1, choices);
-    }
-
-    AddElementRow(QStringLiteral("Zellenzahl waagerecht"), QString::number(head.width));
-    ElementValueList->setEditMask(2, IntegerMask);
-    AddElementRow(QStringLiteral("Zellenzahl senkrecht"), QString::number(head.height));
-    ElementValueList->setEditMask(3, IntegerMask);
-
-    m_shownElement = number;
-    CellTabBar->blockSignals(true);
-    while (CellTabBar->count() > 0)
-        CellTabBar->removeTab(0);
-    if (record.number != 0) {
-        CellValueList->show();
-        const int cells = head.width * head.height;
-        if (cells == 1) {
-            CellTabBar->addTab(QStringLiteral("Zelle"));
-        } else {
-            for (int k = 1; k <= cells; ++k)
-                CellTabBar->addTab(QStringLiteral("%1.Zelle").arg(k));
+        // The shape overrides the recorded orientation.
+        QString orientation;
+        if (head.orientation == Horizontal)
+            orientation = QStringLiteral("waagerecht");
+        else if (head.orientation == Vertical)
+            orientation = QStringLiteral("senkrecht");
+        if (head.height < head.width)
+            orientation = QStringLiteral("waagerecht");
+        else if (head.width < head.height)
+            orientation = QStringLiteral("senkrecht");
+        AddElementRow(QStringLiteral("Orientierung"), orientation);
+        ElementValueList->setReadOnly(1, true);
+        if (head.orientation != NoOrientation) {
+            QStringList choices{QStringLiteral("waagerecht")};
+            if (head.orientable)
+                choices.append(QStringLiteral("senkrecht"));
+            ElementValueList->setEditStyle(1, ValueListEditor::EditStyle::PickList);
+            ElementValueList->setPickList(1, choices);
         }
-        CellTabBar->setCurrentIndex(0);
-    } else {
-        CellValueList->hide();
+
+        AddElementRow(QStringLiteral("Zellenzahl waagerecht"), QString::number(head.width));
+        ElementValueList->setEditMask(2, IntegerMask);
+        AddElementRow(QStringLiteral("Zellenzahl senkrecht"), QString::number(head.height));
+        ElementValueList->setEditMask(3, IntegerMask);
+
+        m_shownElement = number;
+        {
+            const QSignalBlocker quiet(CellTabBar);
+            while (CellTabBar->count() > 0)
+                CellTabBar->removeTab(0);
+            if (record.number != 0) {
+                CellValueList->show();
+                const int cells = head.width * head.height;
+                if (cells == 1) {
+                    CellTabBar->addTab(QStringLiteral("Zelle"));
+                } else {
+                    for (int k = 1; k <= cells; ++k)
+                        CellTabBar->addTab(QStringLiteral("%1.Zelle").arg(k));
+                }
+                CellTabBar->setCurrentIndex(0);
+            } else {
+                CellValueList->hide();
+            }
+        }
+        showCellProperties(0);
     }
-    CellTabBar->blockSignals(false);
-    showCellProperties(0);
-    LoadingElement = false;
 
     CommonLabel->setEnabled(false);
     CommonValueList->setEnabled(false);
@@ -329,43 +335,44 @@ void TInspectForm::CellTabControlChange(int tab)
         setCellImage(m_host.kindTile(kind));
 }
 
-void TInspectForm::ShowElementWithCommon(int number)
+void TInspectForm::ShowElementWithCommon(int number, const std::function<void()> &addRows)
 {
     ShowElement(number);
     CommonLabel->setEnabled(true);
     CommonValueList->setEnabled(true);
-    LoadingCommon = true;
+    const QScopedValueRollback loading(LoadingCommon, true);
     CommonShownValues.clear();
+    addRows();
 }
 
 void TInspectForm::ShowDynamicInput(int number, double maximum, double start)
 {
-    ShowElementWithCommon(number);
-    AddCommonRow(QStringLiteral("Startwert"), QString::fromStdString(FormatDecimal(start)));
-    CommonValueList->setEditMask(0, DecimalMask);
-    AddCommonRow(QStringLiteral("Maximalwert"), QString::fromStdString(FormatDecimal(maximum)));
-    CommonValueList->setEditMask(1, DecimalMask);
-    LoadingCommon = false;
+    ShowElementWithCommon(number, [&] {
+        AddCommonRow(QStringLiteral("Startwert"), QString::fromStdString(FormatDecimal(start)));
+        CommonValueList->setEditMask(0, DecimalMask);
+        AddCommonRow(QStringLiteral("Maximalwert"), QString::fromStdString(FormatDecimal(maximum)));
+        CommonValueList->setEditMask(1, DecimalMask);
+    });
 }
 
 void TInspectForm::ShowTextElement(int number, const QStringList &lines)
 {
-    ShowElementWithCommon(number);
-    AddCommonRow(TextLinesKey, TextLinesMarker);
-    CommonValueList->setEditStyle(0, ValueListEditor::EditStyle::Ellipsis);
-    CommonValueList->setReadOnly(0, true);
-    CurrentTextLines = lines;
-    LoadingCommon = false;
+    ShowElementWithCommon(number, [&] {
+        AddCommonRow(TextLinesKey, TextLinesMarker);
+        CommonValueList->setEditStyle(0, ValueListEditor::EditStyle::Ellipsis);
+        CommonValueList->setReadOnly(0, true);
+        CurrentTextLines = lines;
+    });
 }
 
 void TInspectForm::ShowHistoryElement(int number, const QList<QStringList> &table)
 {
-    ShowElementWithCommon(number);
-    AddCommonRow(HistoryKey, HistoryMarker);
-    CommonValueList->setEditStyle(0, ValueListEditor::EditStyle::Ellipsis);
-    CommonValueList->setReadOnly(0, true);
-    CurrentHistoryTable = table;
-    LoadingCommon = false;
+    ShowElementWithCommon(number, [&] {
+        AddCommonRow(HistoryKey, HistoryMarker);
+        CommonValueList->setEditStyle(0, ValueListEditor::EditStyle::Ellipsis);
+        CommonValueList->setReadOnly(0, true);
+        CurrentHistoryTable = table;
+    });
 }
 
 void TInspectForm::appendElementEntry(int number, const QString &name)
@@ -411,9 +418,8 @@ void TInspectForm::ElementValueListStringsChange(ValueListEditor *sender)
         const QString rewritten = QString::fromStdString(*normalized);
         if (rewritten == value)
             continue;
-        Normalizing = true;
+        const QScopedValueRollback normalizing(Normalizing, true);
         sender->setValue(i, rewritten);
-        Normalizing = false;
     }
 }
 

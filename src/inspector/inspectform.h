@@ -3,6 +3,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <functional>
+
 class QComboBox;
 class QLabel;
 class QTabBar;
@@ -74,7 +76,9 @@ protected:
 
 private:
     void FormCreate();
-    void ShowElementWithCommon(int number);
+    // ShowElement(number), then the cell-spanning rows that addRows appends while LoadingCommon
+    // is set.
+    void ShowElementWithCommon(int number, const std::function<void()> &addRows);
     void AddElementRow(const QString &key, const QString &value);
     void AddCommonRow(const QString &key, const QString &value);
     // Kind that draws cell 0, 1, ... of the shown element; 0 for the sheet or no such cell.
