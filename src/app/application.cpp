@@ -10,6 +10,18 @@ TalvexApplication::TalvexApplication(int &argc, char **argv)
 {
     // The name, not the display name: Qt appends a display name to every window caption.
     setApplicationName(QStringLiteral("Dynamischer Ökonomie/Ökologie-Modellierer"));
+    setFont(editorFont());
+}
+
+QFont TalvexApplication::editorFont()
+{
+    // The fixed layouts are measured for an 8-point sans serif with Arial's metrics. Liberation
+    // Sans has them and comes with the package; Arial and Helvetica stand in where it is missing.
+    QFont font(QStringLiteral("Liberation Sans"), 8);
+    font.setFamilies(
+        {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Helvetica")});
+    font.setStyleHint(QFont::SansSerif);
+    return font;
 }
 
 bool TalvexApplication::notify(QObject *receiver, QEvent *event)

@@ -72,6 +72,7 @@ TInspectForm::TInspectForm(InspectorHost &host, QWidget *parent)
     ComboBox->setAccessibleName(QStringLiteral("aktuelles Element"));
     ComponLabel->setBuddy(ComboBox);
     ComboBox->setEditable(false);
+    ComboBox->setStyle(m_host.compactStyle());
     ComboBox->setMaxVisibleItems(10);
     ComboBox->setGeometry(0, 15, 133, 21);
     connect(ComboBox, &QComboBox::activated, this, &TInspectForm::ComboBoxChange);

@@ -5,11 +5,13 @@
 #include <QComboBox>
 #include <QHash>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
 #include <QStyledItemDelegate>
 #include <QToolButton>
+#include <QToolTip>
 
 #include <algorithm>
 
@@ -371,6 +373,32 @@ void ValueListEditor::setPickList(int item, const QStringList &entries)
 QStringList ValueListEditor::pickList(int item) const
 {
     return isItem(item) ? props(item).pickList : QStringList();
+}
+
+QString ValueListEditor::clippedKey(int item) const
+{
+    if (!isItem(item))
+        return {};
+    const QString text = key(item);
+    // Item views keep the focus frame's margin and one pixel free on each side of a text.
+    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    const int room = columnWidth(KeyColumn) - 2 * margin;
+    return fontMetrics().horizontalAdvance(text) > room ? text : QString();
+}
+
+bool ValueListEditor::viewportEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        auto *help = static_cast<QHelpEvent *>(event);
+        const QModelIndex index = indexAt(help->pos());
+        const QString tip = index.column() == KeyColumn ? clippedKey(index.row()) : QString();
+        if (tip.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), tip, viewport(), visualRect(index));
+        return true;
+    }
+    return QTableWidget::viewportEvent(event);
 }
 
 void ValueListEditor::setKeyColumnWidth(int width)

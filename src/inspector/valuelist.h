@@ -53,6 +53,10 @@ public:
     void setPickList(int item, const QStringList &entries);
     QStringList pickList(int item) const;
 
+    // The full key where its column cuts it off, shown as the key's tooltip; empty where the key
+    // fits.
+    QString clippedKey(int item) const;
+
     void setKeyColumnWidth(int width);
     void setValueColumnWidth(int width);
 
@@ -65,6 +69,7 @@ signals:
 protected:
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
     bool edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) override;
+    bool viewportEvent(QEvent *event) override;
 
 private:
     friend class ValueListDelegate;

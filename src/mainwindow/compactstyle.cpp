@@ -10,6 +10,9 @@ int CompactStyle::pixelMetric(PixelMetric metric, const QStyleOption *option,
     case PM_ToolBarItemMargin:
     case PM_ToolBarFrameWidth:
         return 0;
+    case PM_TabBarTabHSpace:
+        // The cell tabs are 39 pixels wide: room for "10.Zelle" with a small margin.
+        return 4;
     default:
         return QProxyStyle::pixelMetric(metric, option, widget);
     }
@@ -23,12 +26,22 @@ void CompactStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *o
     QProxyStyle::drawPrimitive(element, option, painter, widget);
 }
 
+int CompactStyle::styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                            QStyleHintReturn *returnData) const
+{
+    // A drop-down list, not a popup over the current entry: only then does a combo box keep to
+    // its number of visible entries.
+    if (hint == SH_ComboBox_Popup)
+        return 0;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+}
+
 QSize CompactStyle::sizeFromContents(ContentsType type, const QStyleOption *option,
                                      const QSize &size, const QWidget *widget) const
 {
     QSize result = QProxyStyle::sizeFromContents(type, option, size, widget);
     if (type == CT_TabBarTab)
-        result = QSize(std::max(result.width(), 39), 15);
+        result = QSize(39, 15);
     return result;
 }
 

@@ -347,9 +347,9 @@ void TTalvexForm::createTopPanel()
     rightPanel->setObjectName(QStringLiteral("RightPanel"));
     rightPanel->setGeometry(194, 1, 809, 55);
     attachTopPanelMouseMove(rightPanel);
-    // Small enough that the labels stand over their groups without touching.
+    // The labels stand over their groups in the window font.
     QFont groupFont = font();
-    groupFont.setPointSizeF(6.5);
+    groupFont.setPointSize(8);
     for (const GroupLabelInfo &info : GroupLabels) {
         auto *label = new QLabel(text(info.caption), rightPanel);
         label->setObjectName(text(info.name));

@@ -3,13 +3,16 @@
 #include "model/inputmask.h"
 #include "testsupport.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
+#include <QToolTip>
 
 #include <gtest/gtest.h>
 
@@ -138,6 +141,26 @@ TEST_F(ValueList, ItemsUnderATitleRow)
         QTest::keyClick(&list, key);
     EXPECT_EQ(list.itemCount(), 2);
     EXPECT_EQ(list.key(0), "Zellenzahl waagerecht");
+}
+
+TEST_F(ValueList, AKeyCutOffByItsColumnShowsWhollyAsTooltip)
+{
+    list.appendItem("Zellenzahl waagerecht", "5");
+    list.appendItem("Nr", "1");
+    list.setKeyColumnWidth(66);
+    EXPECT_EQ(list.clippedKey(0), "Zellenzahl waagerecht");
+    EXPECT_EQ(list.clippedKey(1), QString()) << "a key that fits has no tooltip";
+    EXPECT_EQ(list.clippedKey(2), QString());
+
+    // The tooltip event over the key shows it.
+    const QRect keyCell = list.visualItemRect(list.item(0, 0));
+    QHelpEvent overKey(QEvent::ToolTip, keyCell.center(),
+                       list.viewport()->mapToGlobal(keyCell.center()));
+    QApplication::sendEvent(list.viewport(), &overKey);
+    EXPECT_EQ(QToolTip::text(), "Zellenzahl waagerecht");
+
+    list.setKeyColumnWidth(300);
+    EXPECT_EQ(list.clippedKey(0), QString());
 }
 
 TEST_F(ValueList, PropertiesGoWithTheirItem)
