@@ -657,37 +657,17 @@ void TTalvexForm::ForegroundImgMouseDown(Qt::MouseButton button, QPoint position
 
 void TTalvexForm::placeElement(QPoint position)
 {
-    const GridCell cell = snapToGrid(position.x(), position.y());
-    const int width = m_palette.outlineWidth();
-    const int height = m_palette.outlineHeight();
-    if (!placementFits(cell, width, height, m_columns, m_rows, elementModel().occupancy))
+    const std::optional<PlacedElement> placed = placeElementAt(
+        elementModel(), m_palette, snapToGrid(position.x(), position.y()), m_columns, m_rows);
+    if (!placed)
         return;
 
-    // Everything that can fail is checked before the first change, so an error leaves no
-    // half-placed element behind.
-    Category category = m_palette.chosenCategory();
-    category.x = cell.col0 + 1;
-    category.y = cell.row0 + 1;
-    Element record;
-    InitElementRecord(record, category, 0);
-    const std::vector<TilePlacement> tiles = tileLayout(category.firstKind, width, height, cell);
-    for (const TilePlacement &tile : tiles)
-        kindTile(tile.kind);
-    const std::uint16_t firstTile = firstTileKind(category.firstKind, height);
-    const QImage &cellImage = kindTile(firstTile);
-
-    for (const TilePlacement &tile : tiles)
+    const std::uint16_t number = placed->number;
+    for (const TilePlacement &tile : placed->tiles)
         m_sheet.DrawTile(kindTile(tile.kind), tile.px, tile.py);
     RefreshSheet();
-    m_palette.chosenCategory().x = category.x;
-    m_palette.chosenCategory().y = category.y;
-
-    const std::uint16_t number = elementModel().elements.AllocateElementNumber();
-    m_inspector->appendElementEntry(number, QString::fromStdString(category.name));
-    Element &slot = elementModel().elements.at(number);
-    InitElementRecord(slot, category, number);
-    markOccupied(elementModel().occupancy, slot);
-    m_inspector->setCellImage(cellImage);
+    m_inspector->appendElementEntry(number, QString::fromStdString(placed->category.name));
+    m_inspector->setCellImage(kindTile(placed->firstTile));
 
     switch (m_palette.chosenToolClass()) {
     case ToolClassOf(PaletteButton::TextTBtn):

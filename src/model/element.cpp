@@ -46,21 +46,31 @@ void ElementTable::InitElementTable()
     m_cursor = 0;
 }
 
+void elementTableOverflow()
+{
+    fatalError("Überlauf der Elemente", 3);
+}
+
 std::uint16_t ElementTable::AllocateElementNumber()
 {
+    const std::optional<std::uint16_t> number = nextElementNumber();
+    if (!number)
+        elementTableOverflow();
+    m_cursor = *number;
+    return *number;
+}
+
+std::optional<std::uint16_t> ElementTable::nextElementNumber() const
+{
     if (m_cursor < LastElementNumber)
-        return ++m_cursor;
+        return static_cast<std::uint16_t>(m_cursor + 1);
 
     // The last slot has been handed out: look for a free one from the start. Reaching the last
     // slot again counts as overflow, so slot 1548 is never handed out twice.
-    m_cursor = 0;
-    for (;;) {
-        ++m_cursor;
-        if (m_cursor >= LastElementNumber)
-            fatalError("Überlauf der Elemente", 3);
-        if (m_slots[m_cursor].number == 0)
-            return m_cursor;
-    }
+    for (std::uint16_t number = 1; number < LastElementNumber; ++number)
+        if (m_slots[number].number == 0)
+            return number;
+    return std::nullopt;
 }
 
 const Element &ElementTable::at(int number) const

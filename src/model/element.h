@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace talvex {
@@ -67,6 +68,9 @@ struct Element
 // Fills record from the template: head, number, pixel rectangle, spare 0.
 void InitElementRecord(Element &record, const Category &templ, std::uint16_t number);
 
+// Ends the process with "Überlauf der Elemente" (exit code 3): no element number is left.
+[[noreturn]] void elementTableOverflow();
+
 // The template of the drawing sheet, "Zeichenfläche", 43 x 36 cells at 1, 1.
 Category sheetCategory();
 
@@ -80,6 +84,10 @@ public:
     // Returns the number for a new element; ends the process with "Überlauf der Elemente"
     // (exit code 3) when no slot is left.
     std::uint16_t AllocateElementNumber();
+
+    // The number AllocateElementNumber would hand out next, without handing it out; nullopt
+    // when the table is full.
+    std::optional<std::uint16_t> nextElementNumber() const;
 
     // Checked access by element number 0 to 1548; throws ModelError otherwise.
     const Element &at(int number) const;

@@ -1,6 +1,8 @@
 #include "model/placing.h"
 
+#include "model/elementmodel.h"
 #include "model/modelerror.h"
+#include "model/palette.h"
 
 #include <cstdint>
 #include <limits>
@@ -24,6 +26,17 @@ std::uint16_t kindAt(std::uint16_t firstKind, std::int64_t offset)
     const std::int64_t kind = firstKind + offset;
     checkIndex(kind, 0, std::numeric_limits<std::uint16_t>::max(), "Elementarten");
     return static_cast<std::uint16_t>(kind);
+}
+
+// Throws ModelError unless every cell of head's rectangle lies on the occupancy grid.
+void checkOccupiable(const Category &head)
+{
+    const std::int64_t lastColumn = std::int64_t{head.x} + head.width - 1;
+    const std::int64_t lastRow = std::int64_t{head.y} + head.height - 1;
+    checkIndex(head.x, 1, MaxColumns, "Belegungsraster (Spalte)");
+    checkIndex(lastColumn, 1, MaxColumns, "Belegungsraster (Spalte)");
+    checkIndex(head.y, 1, MaxRows, "Belegungsraster (Zeile)");
+    checkIndex(lastRow, 1, MaxRows, "Belegungsraster (Zeile)");
 }
 
 } // namespace
@@ -91,17 +104,50 @@ void markOccupied(OccupancyGrid &occupancy, const Element &element)
     const Category &head = element.head;
     if (head.width <= 0 || head.height <= 0)
         return;
+    // Check the whole rectangle first so that a bad record marks no cell at all.
+    checkOccupiable(head);
     const std::int64_t lastColumn = std::int64_t{head.x} + head.width - 1;
     const std::int64_t lastRow = std::int64_t{head.y} + head.height - 1;
-    // Check the whole rectangle first so that a bad record marks no cell at all.
-    checkIndex(head.x, 1, MaxColumns, "Belegungsraster (Spalte)");
-    checkIndex(lastColumn, 1, MaxColumns, "Belegungsraster (Spalte)");
-    checkIndex(head.y, 1, MaxRows, "Belegungsraster (Zeile)");
-    checkIndex(lastRow, 1, MaxRows, "Belegungsraster (Zeile)");
-
     for (int column = head.x; column <= lastColumn; ++column)
         for (int row = head.y; row <= lastRow; ++row)
             occupancy.set(column, row, element.number);
+}
+
+std::optional<PlacedElement> placeElementAt(ElementModel &model, PaletteState &palette,
+                                            GridCell cell, int columns, int rows)
+{
+    const int width = palette.outlineWidth();
+    const int height = palette.outlineHeight();
+    if (!placementFits(cell, width, height, columns, rows, model.occupancy))
+        return std::nullopt;
+
+    PlacedElement placed;
+    placed.category = palette.chosenCategory();
+    placed.category.x = cell.col0 + 1;
+    placed.category.y = cell.row0 + 1;
+    // A trial record computes the pixel rectangle, which is where an overflow would show.
+    Element record;
+    InitElementRecord(record, placed.category, 0);
+    placed.tiles = tileLayout(placed.category.firstKind, width, height, cell);
+    // Every tile's kind must be in the catalogue, the cell picture's included.
+    for (const TilePlacement &tile : placed.tiles)
+        model.kinds.kind(tile.kind);
+    placed.firstTile = firstTileKind(placed.category.firstKind, height);
+    // The record takes the category's size, the placing test the outline's; both are equal
+    // while a placing tool is chosen, but the cells to mark are checked on their own.
+    if (placed.category.width > 0 && placed.category.height > 0)
+        checkOccupiable(placed.category);
+    if (!model.elements.nextElementNumber())
+        elementTableOverflow();
+
+    // Nothing below can fail.
+    placed.number = model.elements.AllocateElementNumber();
+    Element &slot = model.elements.at(placed.number);
+    InitElementRecord(slot, placed.category, placed.number);
+    markOccupied(model.occupancy, slot);
+    palette.chosenCategory().x = placed.category.x;
+    palette.chosenCategory().y = placed.category.y;
+    return placed;
 }
 
 } // namespace talvex

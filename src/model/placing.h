@@ -3,9 +3,13 @@
 #include "model/element.h"
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace talvex {
+
+class ElementModel;
+class PaletteState;
 
 // Top-left cell of an element, counted from 0, nearest to a pointer position in pixels.
 struct GridCell
@@ -44,5 +48,23 @@ bool orientMenuOffered(int outlineWidth, int outlineHeight, bool orientable);
 
 // Marks every cell that the element covers with its number.
 void markOccupied(OccupancyGrid &occupancy, const Element &element);
+
+// What the window draws and lists for an element just placed.
+struct PlacedElement
+{
+    std::uint16_t number = 0;
+    Category category;                // the record's head, cell position included
+    std::vector<TilePlacement> tiles; // drawn in this order
+    std::uint16_t firstTile = 0;      // the kind shown in the inspector's cell picture
+};
+
+// Places an element of the palette's chosen category with its top-left cell at cell on a sheet
+// of columns x rows cells. Returns nullopt, changing nothing, when the placing test refuses.
+// Everything else that can fail is checked before the first change too: a ModelError or the
+// end of the process on a full element table leave no half-placed element. Then it allocates
+// the number, fills the record, marks the covered cells and writes the cell position into the
+// chosen category.
+std::optional<PlacedElement> placeElementAt(ElementModel &model, PaletteState &palette,
+                                            GridCell cell, int columns, int rows);
 
 } // namespace talvex
