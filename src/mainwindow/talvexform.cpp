@@ -9,6 +9,7 @@
 #include "model/fatal.h"
 #include "model/geometry.h"
 #include "model/placing.h"
+#include "pictures/ink.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -28,8 +29,6 @@
 namespace talvex {
 
 namespace {
-
-const QColor Silver(192, 192, 192);
 
 // Actions and buttons of the palette stand in the model's order of the buttons.
 std::size_t slot(PaletteButton button)
@@ -244,7 +243,7 @@ void TTalvexForm::createTopPanel()
     m_topPanel->setLineWidth(1);
     m_topPanel->setAutoFillBackground(true);
     QPalette silver = m_topPanel->palette();
-    silver.setColor(QPalette::Window, Silver);
+    silver.setColor(QPalette::Window, QColor(ink::Silver));
     m_topPanel->setPalette(silver);
     attachTopPanelMouseMove(m_topPanel);
 
@@ -303,7 +302,7 @@ void TTalvexForm::createTopPanel()
         selector->setObjectName(text(SelectorNames[static_cast<std::size_t>(kind)]));
         selector->setGeometry(1, 25 + kind * 10, 26, 10);
         m_selectorCanvas[static_cast<std::size_t>(kind)] = QImage(26, 10, QImage::Format_RGB32);
-        m_selectorCanvas[static_cast<std::size_t>(kind)].fill(Silver);
+        m_selectorCanvas[static_cast<std::size_t>(kind)].fill(ink::Silver);
         connect(selector, &ClickableImage::clicked, this,
                 [this, kind] { chooseConductorKind(kind); });
         m_selectors[static_cast<std::size_t>(kind)] = selector;
@@ -348,7 +347,7 @@ void TTalvexForm::createPalette(QWidget *rightPanel)
     bar->setGeometry(9, 0, 800, 33);
     bar->setMovable(false);
     bar->setFloatable(false);
-    bar->setIconSize(QSize(24, 24));
+    bar->setIconSize(QSize(CellSize, CellSize));
     bar->setContentsMargins(0, 0, 0, 0);
     bar->setStyle(m_compactStyle);
     attachTopPanelMouseMove(bar);

@@ -1,5 +1,6 @@
 #include "pictures/icons.h"
 
+#include "model/element.h"
 #include "pictures/tileart.h"
 #include "pictures/tilepainter.h"
 
@@ -25,7 +26,7 @@ QRgb artColour(char c)
     case 'g':
         return qRgb(128, 128, 128);
     case 's':
-        return qRgb(192, 192, 192);
+        return ink::Silver;
     case 'y':
         return qRgb(255, 224, 96);
     case 'o':
@@ -450,7 +451,7 @@ QImage paintElemIcon(PaletteButton button)
 {
     static constexpr QRgb Ground = qRgb(160, 160, 164);
     if (button == PaletteButton::PointerTBtn) {
-        QImage image(24, 24, QImage::Format_RGB32);
+        QImage image(CellSize, CellSize, QImage::Format_RGB32);
         image.fill(Ground);
         for (int y = 0; y < 17; ++y) {
             for (int x = 0; x < 12; ++x) {

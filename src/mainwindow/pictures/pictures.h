@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/element.h"
 #include "model/toolclasses.h"
 
 #include <QImage>
@@ -18,7 +19,7 @@ class Pictures
 {
 public:
     static constexpr int TileCount = 238;
-    static constexpr int TileSize = 24;
+    static constexpr int TileSize = CellSize;
     static constexpr int ToolIconCount = 7;
     static constexpr int ElemIconCount = PaletteButtonCount;
 
