@@ -1,21 +1,16 @@
 #include "mainwindow/sheet.h"
 
 #include "model/geometry.h"
+#include "pictures/ink.h"
 
 #include <QPainter>
 
 namespace talvex {
 
-namespace {
-
-const QColor Silver(192, 192, 192);
-
-} // namespace
-
 void SheetLayers::create(QSize size)
 {
     m_background = QImage(size, QImage::Format_RGB32);
-    m_background.fill(Silver);
+    m_background.fill(ink::Silver);
     // Shares the background's pixels until the first overlay is drawn.
     m_foreground = m_background;
     m_overlay = Overlay::None;

@@ -3,11 +3,13 @@
 #include "inspector/inspectform.h"
 #include "mainwindow/aboutform.h"
 #include "mainwindow/compactstyle.h"
+#include "mainwindow/palettelayout.h"
 #include "mainwindow/sheetview.h"
 #include "model/elementmodel.h"
 #include "model/fatal.h"
 #include "model/geometry.h"
 #include "model/placing.h"
+#include "pictures/ink.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -28,41 +30,11 @@ namespace talvex {
 
 namespace {
 
-const QColor Silver(192, 192, 192);
-
-struct PaletteButtonInfo
+// Actions and buttons of the palette stand in the model's order of the buttons.
+std::size_t slot(PaletteButton button)
 {
-    const char *name;
-    int left;
-    const char *hint;
-};
-
-// The component palette from left to right; the icon index is the position - 1.
-constexpr std::array<PaletteButtonInfo, PaletteButtonCount> PaletteButtons = {{
-    {"AllConnectTBtn", 0, "Weiterleiter"},
-    {"AllForkTBtn", 39, "Abzweiger"},
-    {"AllDistribTBtn", 78, "Aufteiler"},
-    {"MixerTBtn", 117, "Linearer Mischer"},
-    {"AllStatInputTBtn", 156, "statischer Eingeber"},
-    {"DynInputTBtn", 187, "dynamischer Eingeber"},
-    {"HistoryTBtn", 218, "Daten der Vorgeschichte"},
-    {"vFunctTBtn", 257, "vorbelegte Funktion"},
-    {"fFunctTBtn", 288, "entwicklerbestimmte Funktion"},
-    {"RelationTBtn", 327, "bedingter Entscheider"},
-    {"AllChoiceTBtn", 358, "Auswähler"},
-    {"LinearTBtn", 397, "lineare Transformation"},
-    {"NonLinTBtn", 428, "nicht-lineare Transformation"},
-    {"DistribTransformTBtn", 459, "Verteilungs-Einwirker"},
-    {"MarketTBtn", 490, "Markt"},
-    {"PreferTBtn", 521, "Präferenz-System"},
-    {"AnalogTBtn", 560, "analoger Zahlenwert-Anzeiger"},
-    {"DigitalTBtn", 591, "digitaler Zahlenwert-Anzeiger"},
-    {"CharacteristicTBtn", 622, "Kennwerte-Anzeiger"},
-    {"DistributionTBtn", 653, "Verteilungsanzeiger"},
-    {"CharReportTBtn", 684, "Kennwert-Verlauf"},
-    {"TextTBtn", 723, "Text-Baustein"},
-    {"PointerTBtn", 762, "hebt Vor-Auswahl auf"},
-}};
+    return static_cast<std::size_t>(palettePosition(button) - 1);
+}
 
 struct GroupLabelInfo
 {
@@ -84,9 +56,6 @@ constexpr std::array<GroupLabelInfo, 11> GroupLabels = {{
     {"TextLabel", "Text", 737},
     {"PointLabel", "Aufheber", 767},
 }};
-
-// Separators stand after these buttons; the last one is a gap without a line.
-constexpr std::array<int, 10> SeparatorAfter = {1, 2, 3, 4, 7, 9, 11, 16, 21, 22};
 
 struct LeftButtonInfo
 {
@@ -184,15 +153,15 @@ QAction *TTalvexForm::makeAction(const QString &name, const QString &caption, bo
 
 void TTalvexForm::createActions()
 {
-    for (int i = 0; i < PaletteButtonCount; ++i) {
-        const PaletteButtonInfo &info = PaletteButtons[static_cast<std::size_t>(i)];
+    for (int position = 1; position <= PaletteButtonCount; ++position) {
+        const PaletteButton button = paletteButtonAt(position);
+        const PaletteButtonLayout &info = paletteButtonLayout(button);
         QAction *action = makeAction(text(info.name), text(info.hint));
         action->setToolTip(text(info.hint));
         action->setCheckable(true);
-        action->setIcon(QIcon(QPixmap::fromImage(m_pictures.elemImgList(i))));
-        const PaletteButton button = paletteButtonAt(i + 1);
+        action->setIcon(QIcon(QPixmap::fromImage(m_pictures.elemImg(button))));
         connect(action, &QAction::triggered, this, [this, button] { ChooseTool(button); });
-        m_paletteActions[static_cast<std::size_t>(i)] = action;
+        m_paletteActions[slot(button)] = action;
     }
 
     m_orient = makeAction(QStringLiteral("Orient"), QStringLiteral(" Orientierung ändern"));
@@ -274,7 +243,7 @@ void TTalvexForm::createTopPanel()
     m_topPanel->setLineWidth(1);
     m_topPanel->setAutoFillBackground(true);
     QPalette silver = m_topPanel->palette();
-    silver.setColor(QPalette::Window, Silver);
+    silver.setColor(QPalette::Window, QColor(ink::Silver));
     m_topPanel->setPalette(silver);
     attachTopPanelMouseMove(m_topPanel);
 
@@ -333,7 +302,7 @@ void TTalvexForm::createTopPanel()
         selector->setObjectName(text(SelectorNames[static_cast<std::size_t>(kind)]));
         selector->setGeometry(1, 25 + kind * 10, 26, 10);
         m_selectorCanvas[static_cast<std::size_t>(kind)] = QImage(26, 10, QImage::Format_RGB32);
-        m_selectorCanvas[static_cast<std::size_t>(kind)].fill(Silver);
+        m_selectorCanvas[static_cast<std::size_t>(kind)].fill(ink::Silver);
         connect(selector, &ClickableImage::clicked, this,
                 [this, kind] { chooseConductorKind(kind); });
         m_selectors[static_cast<std::size_t>(kind)] = selector;
@@ -378,25 +347,27 @@ void TTalvexForm::createPalette(QWidget *rightPanel)
     bar->setGeometry(9, 0, 800, 33);
     bar->setMovable(false);
     bar->setFloatable(false);
-    bar->setIconSize(QSize(24, 24));
+    bar->setIconSize(QSize(CellSize, CellSize));
     bar->setContentsMargins(0, 0, 0, 0);
     bar->setStyle(m_compactStyle);
     attachTopPanelMouseMove(bar);
 
+    const std::span<const PaletteButton> separators = paletteSeparatorsAfter();
     std::size_t separator = 0;
-    for (int i = 0; i < PaletteButtonCount; ++i) {
-        QAction *action = m_paletteActions[static_cast<std::size_t>(i)];
+    for (int position = 1; position <= PaletteButtonCount; ++position) {
+        const PaletteButton shown = paletteButtonAt(position);
+        QAction *action = m_paletteActions[slot(shown)];
         bar->addAction(action);
         QWidget *button = bar->widgetForAction(action);
         button->setObjectName(action->objectName());
         button->setAccessibleName(action->toolTip());
         button->setFixedSize(31, 30);
         button->setAttribute(Qt::WA_NoMousePropagation);
-        if (separator < SeparatorAfter.size() && SeparatorAfter[separator] == i + 1) {
+        if (separator < separators.size() && separators[separator] == shown) {
             auto *gap = new QFrame;
             gap->setObjectName(QStringLiteral("Separator%1").arg(separator + 1));
             gap->setFixedSize(8, 30);
-            if (separator + 1 < SeparatorAfter.size())
+            if (separator + 1 < separators.size())
                 gap->setFrameStyle(QFrame::VLine | QFrame::Sunken);
             bar->addWidget(gap);
             ++separator;
@@ -484,7 +455,8 @@ void TTalvexForm::FormCreate()
 
     m_statusPanels[2]->clear();
     // The analogue display button shows the analogue display's own tile.
-    m_paletteActions[16]->setIcon(QIcon(QPixmap::fromImage(m_pictures.tile(u"AnalogImg"))));
+    m_paletteActions[slot(PaletteButton::AnalogTBtn)]->setIcon(
+        QIcon(QPixmap::fromImage(m_pictures.tile(u"AnalogImg"))));
     syncPalette();
 }
 
@@ -528,14 +500,14 @@ QString TTalvexForm::statusText(int panel) const
 
 QToolButton *TTalvexForm::paletteButton(PaletteButton button) const
 {
-    return findChild<QToolButton *>(text(PaletteButtons.at(ToolClassOf(button) - 1).name));
+    return findChild<QToolButton *>(text(paletteButtonLayout(button).name));
 }
 
 void TTalvexForm::syncPalette()
 {
-    for (int i = 0; i < PaletteButtonCount; ++i) {
-        QAction *action = m_paletteActions[static_cast<std::size_t>(i)];
-        const PaletteButton button = paletteButtonAt(i + 1);
+    for (int position = 1; position <= PaletteButtonCount; ++position) {
+        const PaletteButton button = paletteButtonAt(position);
+        QAction *action = m_paletteActions[slot(button)];
         action->setChecked(m_palette.isPressed(button));
         action->setEnabled(m_palette.isEnabled(button));
     }

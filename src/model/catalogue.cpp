@@ -1,5 +1,6 @@
 #include "model/elementmodel.h"
 
+#include "model/conductorshapes.h"
 #include "model/properties.h"
 
 #include <algorithm>
@@ -166,38 +167,19 @@ PropList flow(char from, std::string_view to, const std::string &cond)
 // Class 1: straight pieces, corners and crossings.
 void registerConductors(KindRegistrar &r)
 {
-    struct Straight
-    {
-        std::string_view shape;
-        char from;
-        std::string_view to;
-    };
-    static constexpr std::array<Straight, 4> directed{{
-        {"Rechts", 'W', "O"},
-        {"Tief", 'N', "S"},
-        {"Links", 'O', "W"},
-        {"Hoch", 'S', "N"},
-    }};
-    // Undirected pieces share one tile per axis, one kind for each direction of flow.
-    static constexpr std::array<Straight, 4> undirected{{
-        {"Waager", 'W', "O"},
-        {"Waager", 'O', "W"},
-        {"Senkr", 'N', "S"},
-        {"Senkr", 'S', "N"},
-    }};
-    // Entry side, then exit side.
-    static constexpr std::array<std::string_view, 8> corners{"NO", "NW", "ON", "OS",
-                                                             "SO", "WN", "SW", "WS"};
-
     r.beginClass(1);
     for (const Block &b : blocks())
-        for (const Straight &s : directed)
-            add(r, tileName(b.prefix, s.shape), flow(s.from, s.to, b.cond));
+        for (const ConductorShape &s : DirectedStraights)
+            add(r, tileName(b.prefix, s.name), flow(s.from, s.to, b.cond));
+    // Along each axis one way, then back.
+    for (const Block &b : blocks()) {
+        for (const ConductorShape &s : UndirectedStraights) {
+            add(r, tileName(b.prefix, s.name), flow(s.from, s.to, b.cond));
+            add(r, tileName(b.prefix, s.name), flow(s.to[0], {&s.from, 1}, b.cond));
+        }
+    }
     for (const Block &b : blocks())
-        for (const Straight &s : undirected)
-            add(r, tileName(b.prefix, s.shape), flow(s.from, s.to, b.cond));
-    for (const Block &b : blocks())
-        for (std::string_view shape : corners)
+        for (std::string_view shape : CornerShapes)
             add(r, tileName(b.prefix, shape), flow(shape[0], shape.substr(1), b.cond));
     // The horizontal conductor names the tile first, the vertical one second; equal ones once.
     for (const Block &h : blocks()) {
@@ -214,11 +196,9 @@ void registerConductors(KindRegistrar &r)
 // Class 2: forks; the shape's first letter is the entry side, the others the exits.
 void registerForks(KindRegistrar &r)
 {
-    static constexpr std::array<std::string_view, 10> shapes{"WOS", "WNS", "WNO", "W3",  "NOS",
-                                                             "NWS", "NWO", "N3",  "SNW", "SNO"};
     r.beginClass(2);
     for (const Block &b : blocks())
-        for (std::string_view shape : shapes)
+        for (std::string_view shape : ForkShapes)
             add(r, tileName(b.prefix, std::string("Abzw") + std::string(shape)),
                 flow(shape[0], shape.substr(1), b.cond));
 }

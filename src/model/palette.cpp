@@ -15,7 +15,13 @@ constexpr const char *UnchosenHint = "Leiterart auswählen";
 // The five classes that exist for every conductor kind and carry it in their status text.
 bool carriesConductorKind(int toolClass)
 {
-    return toolClass == 1 || toolClass == 2 || toolClass == 3 || toolClass == 5 || toolClass == 11;
+    using B = PaletteButton;
+    for (const B button : {B::AllConnectTBtn, B::AllForkTBtn, B::AllDistribTBtn,
+                           B::AllStatInputTBtn, B::AllChoiceTBtn}) {
+        if (toolClass == ToolClassOf(button))
+            return true;
+    }
+    return false;
 }
 
 } // namespace

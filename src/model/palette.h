@@ -10,8 +10,6 @@
 
 namespace talvex {
 
-inline constexpr int PaletteButtonCount = 23;
-
 // Conductor kinds as the palette codes them.
 enum : std::uint8_t
 {

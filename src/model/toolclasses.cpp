@@ -6,7 +6,7 @@ namespace talvex {
 
 PaletteButton paletteButtonAt(int position)
 {
-    checkIndex(position, 1, ToolClassCount, "Werkzeugpalette");
+    checkIndex(position, 1, PaletteButtonCount, "Werkzeugpalette");
     return static_cast<PaletteButton>(position);
 }
 

@@ -40,6 +40,17 @@ enum class PaletteButton : std::uint8_t
     Other,
 };
 
+// The buttons on the palette: the placing buttons and the pointer, the last of them.
+inline constexpr int PaletteButtonCount = static_cast<int>(PaletteButton::PointerTBtn);
+
+// Position 1 to 23 of a palette button on the bar; the one order the window and the icons
+// follow. Other has no position of its own and stands at the pointer's.
+constexpr int palettePosition(PaletteButton button)
+{
+    const int position = static_cast<int>(button);
+    return position >= 1 && position <= PaletteButtonCount ? position : PaletteButtonCount;
+}
+
 // Tool class 1 to 23 of a palette button; every button but the 22 placing ones gives 23.
 constexpr int ToolClassOf(PaletteButton button)
 {
@@ -47,7 +58,8 @@ constexpr int ToolClassOf(PaletteButton button)
     return position >= 1 && position < PointerToolClass ? position : PointerToolClass;
 }
 
-// The button at position 1 to 23 of the palette; throws ModelError otherwise.
+// The button at position 1 to 23 of the palette, the inverse of palettePosition; throws
+// ModelError otherwise.
 PaletteButton paletteButtonAt(int position);
 
 // The templates of the 23 tool classes; the kind ranges are filled by the start-up build.

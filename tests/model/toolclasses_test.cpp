@@ -21,6 +21,15 @@ TEST(ToolClassOf, PointerAndAnyOtherButtonGive23)
     EXPECT_THROW(paletteButtonAt(24), ModelError);
 }
 
+TEST(PalettePosition, IsTheInverseOfTheButtonAtAPosition)
+{
+    EXPECT_EQ(PaletteButtonCount, ToolClassCount);
+    for (int position = 1; position <= PaletteButtonCount; ++position)
+        EXPECT_EQ(palettePosition(paletteButtonAt(position)), position);
+    EXPECT_EQ(palettePosition(PaletteButton::PointerTBtn), PaletteButtonCount);
+    EXPECT_EQ(palettePosition(PaletteButton::Other), PaletteButtonCount);
+}
+
 TEST(ToolClassTable, PointerClassIsKeinElementOfSizeZero)
 {
     ToolClassTable table;

@@ -1,5 +1,6 @@
 #include "pictures/icons.h"
 
+#include "model/element.h"
 #include "pictures/tileart.h"
 #include "pictures/tilepainter.h"
 
@@ -25,7 +26,7 @@ QRgb artColour(char c)
     case 'g':
         return qRgb(128, 128, 128);
     case 's':
-        return qRgb(192, 192, 192);
+        return ink::Silver;
     case 'y':
         return qRgb(255, 224, 96);
     case 'o':
@@ -396,42 +397,61 @@ QImage paintSelectorSource(int kind, bool on)
     return image;
 }
 
-QImage paintElemIcon(int index)
+namespace {
+
+struct ElemIcon
+{
+    PaletteButton button;
+    const char *sides;
+    Symbol symbol;
+    const char16_t *label;
+    int arg;
+};
+
+using B = PaletteButton;
+
+// The placing buttons' icons, drawn like tiles; the pointer has pixel art of its own.
+constexpr ElemIcon ElemIcons[] = {
+    {B::AllConnectTBtn, "wi .. wo ..", Symbol::Conductor, u"", 0},
+    {B::AllForkTBtn, "wi .. wo wo", Symbol::Fork, u"", 0},
+    {B::AllDistribTBtn, "wi .. wo wo", Symbol::Divider, u"", 0},
+    {B::MixerTBtn, "wi wi .. wo", Symbol::Operator, u"+", 0},
+    {B::AllStatInputTBtn, ".. .. wo ..", Symbol::Source, u"", 0},
+    {B::DynInputTBtn, ".. .. wo ..", Symbol::Slider, u"", 0},
+    {B::HistoryTBtn, ".. .. wo ..", Symbol::History, u"", 0},
+    {B::vFunctTBtn, "wi .. wo ..", Symbol::Label, u"exp", 0},
+    {B::fFunctTBtn, "wi .. wo ..", Symbol::Function, u"", 0},
+    {B::RelationTBtn, "wi wi .. eo", Symbol::Operator, u">", 0},
+    {B::AllChoiceTBtn, "ei wi wo wi", Symbol::Selector, u"", 0},
+    {B::LinearTBtn, "vi .. vo ..", Symbol::Label, u"PID", 0},
+    {B::NonLinTBtn, "vi .. vo ..", Symbol::Response, u"", 2},
+    {B::DistribTransformTBtn, "vi .. vo ..", Symbol::Hump, u"", 0},
+    {B::MarketTBtn, ".. wi .. wo", Symbol::Market, u"", 0},
+    {B::PreferTBtn, "wi .. .. ..", Symbol::Preference, u"", 0},
+    {B::AnalogTBtn, "wi .. .. ..", Symbol::Gauge, u"", 0},
+    {B::DigitalTBtn, "wi .. .. ..", Symbol::Readout, u"", 0},
+    {B::CharacteristicTBtn, "vi .. .. ..", Symbol::Moments, u"", 0},
+    {B::DistributionTBtn, "vi .. .. ..", Symbol::Histogram, u"", 0},
+    {B::CharReportTBtn, "vi .. .. ..", Symbol::Recorder, u"", 0},
+    {B::TextTBtn, ".. .. .. ..", Symbol::Note, u"", 0},
+};
+
+} // namespace
+
+std::vector<PaletteButton> elemIconButtons()
+{
+    std::vector<PaletteButton> buttons;
+    for (const ElemIcon &icon : ElemIcons)
+        buttons.push_back(icon.button);
+    buttons.push_back(PaletteButton::PointerTBtn);
+    return buttons;
+}
+
+QImage paintElemIcon(PaletteButton button)
 {
     static constexpr QRgb Ground = qRgb(160, 160, 164);
-    struct Icon
-    {
-        const char *sides;
-        Symbol symbol;
-        const char16_t *label;
-        int arg;
-    };
-    static constexpr Icon Icons[] = {
-        {"wi .. wo ..", Symbol::Conductor, u"", 0},  // Weiterleiter
-        {"wi .. wo wo", Symbol::Fork, u"", 0},       // Abzweiger
-        {"wi .. wo wo", Symbol::Divider, u"", 0},    // Aufteiler
-        {"wi wi .. wo", Symbol::Operator, u"+", 0},  // Mischer
-        {".. .. wo ..", Symbol::Source, u"", 0},     // statischer Eingeber
-        {".. .. wo ..", Symbol::Slider, u"", 0},     // dynamischer Eingeber
-        {".. .. wo ..", Symbol::History, u"", 0},    // Vorgeschichte
-        {"wi .. wo ..", Symbol::Label, u"exp", 0},   // vorbelegte Funktion
-        {"wi .. wo ..", Symbol::Function, u"", 0},   // freie Funktion
-        {"wi wi .. eo", Symbol::Operator, u">", 0},  // Entscheider
-        {"ei wi wo wi", Symbol::Selector, u"", 0},   // Auswähler
-        {"vi .. vo ..", Symbol::Label, u"PID", 0},   // lineare Transformation
-        {"vi .. vo ..", Symbol::Response, u"", 2},   // nicht-lineare Transformation
-        {"vi .. vo ..", Symbol::Hump, u"", 0},       // Verteilungs-Einwirker
-        {".. wi .. wo", Symbol::Market, u"", 0},     // Markt
-        {"wi .. .. ..", Symbol::Preference, u"", 0}, // Präferenz-System
-        {"wi .. .. ..", Symbol::Gauge, u"", 0},      // Analog-Anzeiger
-        {"wi .. .. ..", Symbol::Readout, u"", 0},    // Digital-Anzeiger
-        {"vi .. .. ..", Symbol::Moments, u"", 0},    // Kennwerte-Anzeiger
-        {"vi .. .. ..", Symbol::Histogram, u"", 0},  // Verteilungsanzeiger
-        {"vi .. .. ..", Symbol::Recorder, u"", 0},   // Kennwert-Verlauf
-        {".. .. .. ..", Symbol::Note, u"", 0},       // Text-Baustein
-    };
-    if (index == 22) {
-        QImage image(24, 24, QImage::Format_RGB32);
+    if (button == PaletteButton::PointerTBtn) {
+        QImage image(CellSize, CellSize, QImage::Format_RGB32);
         image.fill(Ground);
         for (int y = 0; y < 17; ++y) {
             for (int x = 0; x < 12; ++x) {
@@ -441,14 +461,15 @@ QImage paintElemIcon(int index)
         }
         return image;
     }
-    if (index < 0 || index > 22)
+    const auto icon = std::find_if(std::begin(ElemIcons), std::end(ElemIcons),
+                                   [button](const ElemIcon &i) { return i.button == button; });
+    if (icon == std::end(ElemIcons))
         return {};
-    const Icon &icon = Icons[index];
     TileDescription t;
-    t.legs = parseSides(icon.sides);
-    t.symbol = icon.symbol;
-    t.label = QString::fromUtf16(icon.label);
-    t.arg = icon.arg;
+    t.legs = parseSides(icon->sides);
+    t.symbol = icon->symbol;
+    t.label = QString::fromUtf16(icon->label);
+    t.arg = icon->arg;
     return paintTile(t, Ground);
 }
 

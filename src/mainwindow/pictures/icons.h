@@ -1,7 +1,11 @@
 #pragma once
 
+#include "model/toolclasses.h"
+
 #include <QImage>
 #include <QSize>
+
+#include <vector>
 
 namespace talvex {
 
@@ -12,8 +16,11 @@ QImage paintToolIcon(int list, int index);
 // 26 x 10 conductor-kind selector source: kind 0 numeric values, 1 distributions, 2 decisions.
 QImage paintSelectorSource(int kind, bool on);
 
-// Palette icon 0 to 22 on the palette's grey, in the order of the palette buttons.
-QImage paintElemIcon(int index);
+// The icon of a palette button on the palette's grey; a null image for Other.
+QImage paintElemIcon(PaletteButton button);
+
+// The buttons the icons are described for, one entry each.
+std::vector<PaletteButton> elemIconButtons();
 
 // The Talvex emblem on navy, painted from geometry at any size.
 QImage paintLogo(QSize size);

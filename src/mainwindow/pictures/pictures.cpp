@@ -48,8 +48,8 @@ Pictures::Pictures()
         m_list1.push_back(paintToolIcon(1, i));
         m_list2.push_back(paintToolIcon(2, i));
     }
-    for (int i = 0; i < ElemIconCount; ++i)
-        m_elems.push_back(paintElemIcon(i));
+    for (int position = 1; position <= ElemIconCount; ++position)
+        m_elems.push_back(paintElemIcon(paletteButtonAt(position)));
 }
 
 const QImage &Pictures::tile(QStringView name) const

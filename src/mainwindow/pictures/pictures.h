@@ -1,5 +1,8 @@
 #pragma once
 
+#include "model/element.h"
+#include "model/toolclasses.h"
+
 #include <QImage>
 #include <QString>
 #include <QStringList>
@@ -16,9 +19,9 @@ class Pictures
 {
 public:
     static constexpr int TileCount = 238;
-    static constexpr int TileSize = 24;
+    static constexpr int TileSize = CellSize;
     static constexpr int ToolIconCount = 7;
-    static constexpr int ElemIconCount = 23;
+    static constexpr int ElemIconCount = PaletteButtonCount;
 
     Pictures();
 
@@ -34,7 +37,12 @@ public:
     const QImage &logo(bool large) const { return large ? m_logoLarge : m_logoSmall; }
     const QImage &imageList1(int i) const { return pick(m_list1, i); }
     const QImage &imageList2(int i) const { return pick(m_list2, i); }
+    // Palette icons in the order of the bar, from 0; elemImg gives a button its own.
     const QImage &elemImgList(int i) const { return pick(m_elems, i); }
+    const QImage &elemImg(PaletteButton button) const
+    {
+        return pick(m_elems, palettePosition(button) - 1);
+    }
 
     // Review sheet: every tile at three times and at its own size, with its name.
     QImage tileSheet() const;

@@ -1,6 +1,10 @@
 #include "pictures/tilecatalogue.h"
 
+#include "model/conductorshapes.h"
+
 #include <cstring>
+#include <span>
+#include <string_view>
 #include <utility>
 
 namespace talvex {
@@ -199,50 +203,33 @@ constexpr Row Spares[] = {
     {"NachfrImg", ".. .. .. ..", Symbol::Curve, u"", CurveDemand},
 };
 
-// Conductor pieces: the shape names its sides. Straight pieces are written out, corners and
-// forks enter at their first letter and leave at the others ("3": the other three sides).
-constexpr struct
-{
-    const char *shape;
-    const char *sides; // '*' stands for the conductor kind
-} Straights[] = {
-    {"Rechts", "*i .. *o .."}, {"Tief", ".. *i .. *o"},   {"Links", "*o .. *i .."},
-    {"Hoch", ".. *o .. *i"},   {"Waager", "*- .. *- .."}, {"Senkr", ".. *- .. *-"},
-};
-constexpr const char *Corners[] = {"NO", "NW", "ON", "OS", "SO", "WN", "SW", "WS"};
-constexpr const char *Forks[] = {"WOS", "WNS", "WNO", "W3",  "NOS",
-                                 "NWS", "NWO", "N3",  "SNW", "SNO"};
-constexpr const char *SpareForks[] = {"OWS", "ONW", "ONS", "O3", "SWO", "S3"};
-
-Legs sidesOf(const char *sides, char kind)
-{
-    Legs legs;
-    for (int s = 0; s < 4; ++s) {
-        const char k = sides[3 * s];
-        if (k == '.')
-            continue;
-        legs[s] = {k == '*' ? kind : k, sides[3 * s + 1]};
-    }
-    return legs;
-}
+// Forks no kind uses, after the blocks; the other shapes are the kinds' own.
+constexpr std::string_view SpareForks[] = {"OWS", "ONW", "ONS", "O3", "SWO", "S3"};
 
 int sideOfLetter(char letter)
 {
     return int(std::strchr("WNOS", letter) - "WNOS");
 }
 
-Legs legsOfShape(const char *shape, char kind)
+// A conductor of the kind entering at side `from` and leaving at the sides of `to` ("3": the
+// three others); pieces without direction carry '-' on both ends.
+Legs legsOfShape(char from, std::string_view to, char kind, bool directed = true)
 {
     Legs legs;
-    const int entry = sideOfLetter(shape[0]);
-    legs[entry] = {kind, 'i'};
-    for (const char *p = shape + 1; *p; ++p) {
+    const int entry = sideOfLetter(from);
+    legs[entry] = {kind, directed ? 'i' : '-'};
+    for (const char letter : to) {
         for (int s = 0; s < 4; ++s) {
-            if (*p == '3' ? s != entry : s == sideOfLetter(*p))
-                legs[s] = {kind, 'o'};
+            if (letter == '3' ? s != entry : s == sideOfLetter(letter))
+                legs[s] = {kind, directed ? 'o' : '-'};
         }
     }
     return legs;
+}
+
+Legs legsOfShape(std::string_view shape, char kind)
+{
+    return legsOfShape(shape[0], shape.substr(1), kind);
 }
 
 TileDescription conductorTile(QString name, const Legs &legs, Symbol symbol)
@@ -260,9 +247,10 @@ TileDescription describe(const Row &row)
             row.span};
 }
 
-QString conductorName(char kind, const char *shape, const char *family = "")
+QString conductorName(char kind, std::string_view shape, const char *family = "")
 {
-    return QLatin1Char(kind) + QLatin1String(family) + QLatin1String(shape) + QLatin1String("Img");
+    return QLatin1Char(kind) + QLatin1String(family) +
+           QLatin1String(shape.data(), qsizetype(shape.size())) + QLatin1String("Img");
 }
 
 std::vector<TileDescription> buildDescriptions()
@@ -270,17 +258,19 @@ std::vector<TileDescription> buildDescriptions()
     std::vector<TileDescription> tiles;
     constexpr char Kinds[] = {'v', 'w', 'e'};
     // Directed straight pieces first, then the undirected ones, each family v, w, e.
-    for (const int family : {0, 4}) {
-        const auto first = std::begin(Straights) + family;
-        const auto last = family == 0 ? first + 4 : std::end(Straights);
+    for (const bool directed : {true, false}) {
+        const std::span<const ConductorShape> straights =
+            directed ? std::span<const ConductorShape>(DirectedStraights)
+                     : std::span<const ConductorShape>(UndirectedStraights);
         for (const char kind : Kinds) {
-            for (auto s = first; s != last; ++s)
-                tiles.push_back(conductorTile(conductorName(kind, s->shape),
-                                              sidesOf(s->sides, kind), Symbol::Conductor));
+            for (const ConductorShape &s : straights)
+                tiles.push_back(conductorTile(conductorName(kind, s.name),
+                                              legsOfShape(s.from, s.to, kind, directed),
+                                              Symbol::Conductor));
         }
     }
     for (const char kind : Kinds) {
-        for (const char *shape : Corners)
+        for (const std::string_view shape : CornerShapes)
             tiles.push_back(conductorTile(conductorName(kind, shape), legsOfShape(shape, kind),
                                           Symbol::Conductor));
     }
@@ -300,12 +290,12 @@ std::vector<TileDescription> buildDescriptions()
     }
     const auto forks = [&](const auto &shapes, std::initializer_list<char> kinds) {
         for (const char kind : kinds) {
-            for (const char *shape : shapes)
+            for (const std::string_view shape : shapes)
                 tiles.push_back(conductorTile(conductorName(kind, shape, "Abzw"),
                                               legsOfShape(shape, kind), Symbol::Fork));
         }
     };
-    forks(Forks, {'v', 'w', 'e'});
+    forks(ForkShapes, {'v', 'w', 'e'});
     for (const Row &row : Blocks)
         tiles.push_back(describe(row));
     forks(SpareForks, {'w', 'v', 'e'});
@@ -318,7 +308,12 @@ std::vector<TileDescription> buildDescriptions()
 
 Legs parseSides(const char *sides)
 {
-    return sidesOf(sides, 0);
+    Legs legs;
+    for (int s = 0; s < 4; ++s) {
+        if (sides[3 * s] != '.')
+            legs[s] = {sides[3 * s], sides[3 * s + 1]};
+    }
+    return legs;
 }
 
 const std::vector<TileDescription> &tileDescriptions()

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "model/element.h"
+#include "pictures/ink.h"
+
 #include <QImage>
 #include <QPainter>
 #include <QPoint>
@@ -10,18 +13,6 @@
 #include <array>
 
 namespace talvex {
-
-// The colours every picture is painted from.
-namespace ink {
-inline constexpr QRgb Silver = qRgb(192, 192, 192); // the sheet
-inline constexpr QRgb Line = qRgb(0, 0, 0);         // conductors, arrowheads, frames
-inline constexpr QRgb Paper = qRgb(250, 250, 250);  // inside of blocks and text
-inline constexpr QRgb Symbol = qRgb(0, 0, 128);     // operators and letters
-inline constexpr QRgb Accent = qRgb(200, 0, 0);     // needles, marks, curves of note
-inline constexpr QRgb Plot = qRgb(0, 128, 0);       // curves in displays
-inline constexpr QRgb Faint = qRgb(160, 160, 164);  // grids, disabled samples
-inline constexpr QRgb Navy = qRgb(0, 0, 128);
-} // namespace ink
 
 enum class Side
 {
@@ -53,7 +44,7 @@ enum class GlyphSet
 class TilePainter
 {
 public:
-    static constexpr int Cell = 24;
+    static constexpr int Cell = CellSize;
     static constexpr int Mid = 11; // row and column of the conductors
     // Frame of a one-cell block; multi-cell blocks keep the same insets on their outer sides.
     static constexpr int BoxLo = 4;
