@@ -79,8 +79,9 @@ private:
     // ShowElement(number), then the cell-spanning rows that addRows appends while LoadingCommon
     // is set.
     void ShowElementWithCommon(int number, const std::function<void()> &addRows);
-    void AddElementRow(const QString &key, const QString &value);
-    void AddCommonRow(const QString &key, const QString &value);
+    // Append a row and its shown value; return the row's index.
+    int AddElementRow(const QString &key, const QString &value);
+    int AddCommonRow(const QString &key, const QString &value);
     // Kind that draws cell 0, 1, ... of the shown element; 0 for the sheet or no such cell.
     int cellKind(int cell) const;
     void showCellProperties(int cell);
