@@ -4,7 +4,6 @@
 #include "inspector/dataform.h"
 #include "inspector/inspectorhost.h"
 #include "inspector/linesform.h"
-#include "inspector/valueeditor.h"
 #include "inspector/valuelist.h"
 #include "model/elementmodel.h"
 #include "model/geometry.h"
@@ -439,22 +438,17 @@ void TInspectForm::CommonValueListEditButtonClick()
         openEditor(m_dataForm);
 }
 
-void TInspectForm::openEditor(QWidget *editor)
+void TInspectForm::openEditor(TValueEditorForm *editor)
 {
     if (!editor)
         return;
     const QRect inspector = frameGeometry();
     const EditorPosition position =
         editorPosition(inspector.left(), inspector.top(), inspector.width(),
-                       CellPanel->mapTo(this, QPoint(0, 0)).y(), outerHeight(*editor));
+                       CellPanel->mapTo(this, QPoint(0, 0)).y(), editor->outerHeight());
     editor->move(position.left, position.top);
-    if (auto *lines = qobject_cast<TLinesForm *>(editor)) {
-        lines->FormResize();
-        lines->exec();
-    } else if (auto *data = qobject_cast<TDataForm *>(editor)) {
-        data->FormResize();
-        data->exec();
-    }
+    editor->FormResize();
+    editor->exec();
 }
 
 } // namespace talvex

@@ -14,6 +14,7 @@ namespace talvex {
 class InspectorHost;
 class TDataForm;
 class TLinesForm;
+class TValueEditorForm;
 class ValueListEditor;
 
 // The inspector: the element list, the element's own attributes, the cell-spanning attributes
@@ -85,7 +86,7 @@ private:
     // Kind that draws cell 0, 1, ... of the shown element; 0 for the sheet or no such cell.
     int cellKind(int cell) const;
     void showCellProperties(int cell);
-    void openEditor(QWidget *editor);
+    void openEditor(TValueEditorForm *editor);
     void attachFormMouseMove(QWidget *widget);
 
     InspectorHost &m_host;
