@@ -65,11 +65,14 @@ public:
     QLabel *CellImg = nullptr;
     ValueListEditor *CellValueList = nullptr;
 
-    bool Normalizing = false;
-    bool LoadingElement = false;
-    QStringList ElementShownValues;
-    bool LoadingCommon = false;
-    QStringList CommonShownValues;
+    // The values each list was loaded with; edits are normalised against them.
+    const QStringList &elementShownValues() const { return ElementShownValues; }
+    const QStringList &commonShownValues() const { return CommonShownValues; }
+    // Raised while the lists are filled and while the change handler rewrites a value; a change
+    // reported meanwhile is left as it is.
+    bool isNormalizing() const { return Normalizing; }
+    bool isLoadingElement() const { return LoadingElement; }
+    bool isLoadingCommon() const { return LoadingCommon; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -93,6 +96,12 @@ private:
     TLinesForm *m_linesForm = nullptr;
     TDataForm *m_dataForm = nullptr;
     int m_shownElement = 0;
+
+    bool Normalizing = false;
+    bool LoadingElement = false;
+    QStringList ElementShownValues;
+    bool LoadingCommon = false;
+    QStringList CommonShownValues;
     QImage m_cellImage;
 };
 
