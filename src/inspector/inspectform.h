@@ -69,7 +69,7 @@ public:
     const QStringList &elementShownValues() const { return ElementShownValues; }
     const QStringList &commonShownValues() const { return CommonShownValues; }
     // Raised while the lists are filled and while the change handler rewrites a value; a change
-    // reported meanwhile is left as it is.
+    // reported meanwhile is left as it is (LoadingCommon: in the cell-spanning list only).
     bool isNormalizing() const { return Normalizing; }
     bool isLoadingElement() const { return LoadingElement; }
     bool isLoadingCommon() const { return LoadingCommon; }
