@@ -1,13 +1,10 @@
 #include "inspector/dataform.h"
 
-#include "inspector/valueeditor.h"
-
 #include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QResizeEvent>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QTimer>
@@ -61,10 +58,8 @@ QLineEdit *makeField(const QString &text, const QString &tip, QWidget *parent)
 } // namespace
 
 TDataForm::TDataForm(QWidget *parent)
-    : QDialog(parent, fixedDialogFlags())
-    , NamePanel(new QWidget(this))
-    , OKButton(makeEditorButton(QStringLiteral("OK"), NamePanel))
-    , CancelButton(makeEditorButton(QStringLiteral("Abbrechen"), NamePanel))
+    : TValueEditorForm(PanelHeight, parent)
+    , NamePanel(ButtonPanel)
     , StringGrid(new QTableWidget(Periods, 2, this))
     , fromLabel(new QLabel(QStringLiteral("von"), NamePanel))
     , toLabel(new QLabel(QStringLiteral("bis"), NamePanel))
@@ -82,9 +77,7 @@ TDataForm::TDataForm(QWidget *parent)
     shadow.setColor(QPalette::Window, shadow.color(QPalette::Dark));
     NamePanel->setPalette(shadow);
 
-    OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setGeometry(163, 3, 20, 17);
-    CancelButton->setObjectName(QStringLiteral("CancelButton"));
     CancelButton->setGeometry(200, 3, 59, 17);
     fromLabel->setObjectName(QStringLiteral("fromLabel"));
     fromLabel->move(0, 3);
@@ -130,17 +123,12 @@ TDataForm::TDataForm(QWidget *parent)
     setTabOrder(CancelButton, fromEdit);
     setTabOrder(fromEdit, Edit1);
     setTabOrder(Edit1, StringGrid);
-
-    connect(OKButton, &QPushButton::clicked, this, &TDataForm::OKButtonClick);
-    connect(CancelButton, &QPushButton::clicked, this, &TDataForm::CancelButtonClick);
-    alignPanels();
+    setBody(StringGrid);
 }
 
 void TDataForm::FormResize()
 {
-    const int outerWidth = frameGeometry().width();
-    CancelButton->move(outerWidth - CancelButton->width() - 6, CancelButton->y());
-    OKButton->move(CancelButton->x() - 2 * OKButton->width(), OKButton->y());
+    placeButtons(frameGeometry().width() - CancelButton->width() - 6);
 
     StringGrid->horizontalHeaderItem(0)->setText(QStringLiteral("Zeitraum"));
     StringGrid->horizontalHeaderItem(1)->setText(QStringLiteral("Zahlenwerte"));
@@ -148,15 +136,9 @@ void TDataForm::FormResize()
         StringGrid->item(period - 1, 0)->setText(QString::number(period));
 }
 
-void TDataForm::OKButtonClick()
+void TDataForm::takeOver()
 {
     CurrentHistoryTable = table();
-    accept();
-}
-
-void TDataForm::CancelButtonClick()
-{
-    reject();
 }
 
 QString TDataForm::cell(int column, int row) const
@@ -176,13 +158,6 @@ StringTable TDataForm::table() const
     return rows;
 }
 
-void TDataForm::resizeEvent(QResizeEvent *event)
-{
-    QDialog::resizeEvent(event);
-    alignPanels();
-    FormResize();
-}
-
 bool TDataForm::eventFilter(QObject *watched, QEvent *event)
 {
     // The grid's in-place editor is always shown: whenever the grid itself gets the focus, the
@@ -193,13 +168,7 @@ bool TDataForm::eventFilter(QObject *watched, QEvent *event)
                 grid->editItem(grid->currentItem());
         });
     }
-    return QDialog::eventFilter(watched, event);
-}
-
-void TDataForm::alignPanels()
-{
-    NamePanel->setGeometry(0, height() - PanelHeight, width(), PanelHeight);
-    StringGrid->setGeometry(0, 0, width(), height() - PanelHeight);
+    return TValueEditorForm::eventFilter(watched, event);
 }
 
 } // namespace talvex

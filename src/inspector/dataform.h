@@ -1,13 +1,10 @@
 #pragma once
 
 #include "inspector/currentdata.h"
-
-#include <QDialog>
+#include "inspector/valueeditorform.h"
 
 class QLabel;
 class QLineEdit;
-class QPushButton;
-class QResizeEvent;
 class QTableWidget;
 class QWidget;
 
@@ -16,7 +13,7 @@ namespace talvex {
 // The data table editor "Daten-Bearbeitung": a modal dialog with a table of ten periods and
 // their values that stays from one opening to the next; OK hands a copy over as
 // CurrentHistoryTable.
-class TDataForm : public QDialog
+class TDataForm : public TValueEditorForm
 {
     Q_OBJECT
 
@@ -29,9 +26,7 @@ public:
 
     // Places the buttons from the window's outer width (cancel 6 pixels from the right edge, OK
     // one OK-button width before it) and writes the titles and the period numbers 1 to 10.
-    void FormResize();
-    void OKButtonClick();
-    void CancelButtonClick();
+    void FormResize() override;
 
     // Cell text by column and row; row 0 is the title row.
     QString cell(int column, int row) const;
@@ -39,15 +34,11 @@ public:
     StringTable table() const;
 
 protected:
-    void resizeEvent(QResizeEvent *event) override;
+    void takeOver() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void alignPanels();
-
     QWidget *NamePanel;
-    QPushButton *OKButton;
-    QPushButton *CancelButton;
     QTableWidget *StringGrid;
     QLabel *fromLabel;
     QLabel *toLabel;

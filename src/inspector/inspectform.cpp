@@ -4,7 +4,6 @@
 #include "inspector/dataform.h"
 #include "inspector/inspectorhost.h"
 #include "inspector/linesform.h"
-#include "inspector/valueeditor.h"
 #include "inspector/valuelist.h"
 #include "model/elementmodel.h"
 #include "model/geometry.h"
@@ -218,16 +217,18 @@ void TInspectForm::FormResize()
     CellValueList->setValueColumnWidth(layout.cellValueWidth);
 }
 
-void TInspectForm::AddElementRow(const QString &key, const QString &value)
+int TInspectForm::AddElementRow(const QString &key, const QString &value)
 {
-    ElementValueList->appendItem(key, value);
+    const int row = ElementValueList->appendItem(key, value);
     ElementShownValues.append(value);
+    return row;
 }
 
-void TInspectForm::AddCommonRow(const QString &key, const QString &value)
+int TInspectForm::AddCommonRow(const QString &key, const QString &value)
 {
-    CommonValueList->appendItem(key, value);
+    const int row = CommonValueList->appendItem(key, value);
     CommonShownValues.append(value);
+    return row;
 }
 
 void TInspectForm::ShowElement(int number)
@@ -246,9 +247,9 @@ void TInspectForm::ShowElement(int number)
 
         ElementValueList->clearItems();
         ElementShownValues.clear();
-        AddElementRow(QStringLiteral("linke obere Ecke (X,Y)"),
-                      QStringLiteral("%1,%2").arg(head.x).arg(head.y));
-        ElementValueList->setReadOnly(0, true);
+        const int corner = AddElementRow(QStringLiteral("linke obere Ecke (X,Y)"),
+                                         QStringLiteral("%1,%2").arg(head.x).arg(head.y));
+        ElementValueList->setReadOnly(corner, true);
 
         // The shape overrides the recorded orientation.
         QString orientation;
@@ -260,20 +261,22 @@ void TInspectForm::ShowElement(int number)
             orientation = QStringLiteral("waagerecht");
         else if (head.width < head.height)
             orientation = QStringLiteral("senkrecht");
-        AddElementRow(QStringLiteral("Orientierung"), orientation);
-        ElementValueList->setReadOnly(1, true);
+        const int turn = AddElementRow(QStringLiteral("Orientierung"), orientation);
+        ElementValueList->setReadOnly(turn, true);
         if (head.orientation != NoOrientation) {
             QStringList choices{QStringLiteral("waagerecht")};
             if (head.orientable)
                 choices.append(QStringLiteral("senkrecht"));
-            ElementValueList->setEditStyle(1, ValueListEditor::EditStyle::PickList);
-            ElementValueList->setPickList(1, choices);
+            ElementValueList->setEditStyle(turn, ValueListEditor::EditStyle::PickList);
+            ElementValueList->setPickList(turn, choices);
         }
 
-        AddElementRow(QStringLiteral("Zellenzahl waagerecht"), QString::number(head.width));
-        ElementValueList->setEditMask(2, IntegerMask);
-        AddElementRow(QStringLiteral("Zellenzahl senkrecht"), QString::number(head.height));
-        ElementValueList->setEditMask(3, IntegerMask);
+        const int across =
+            AddElementRow(QStringLiteral("Zellenzahl waagerecht"), QString::number(head.width));
+        ElementValueList->setEditMask(across, IntegerMask);
+        const int down =
+            AddElementRow(QStringLiteral("Zellenzahl senkrecht"), QString::number(head.height));
+        ElementValueList->setEditMask(down, IntegerMask);
 
         m_shownElement = number;
         {
@@ -322,10 +325,10 @@ void TInspectForm::showCellProperties(int cell)
     if (kindNumber == 0)
         return;
     const Default &kind = elementModel().kinds.kind(kindNumber);
-    for (std::size_t i = 0; i < kind.props.size(); ++i) {
-        CellValueList->appendItem(QString::fromStdString(kind.props[i].name),
-                                  QString::fromStdString(kind.props[i].value));
-        CellValueList->setReadOnly(static_cast<int>(i), true);
+    for (const CellPropType &property : kind.props) {
+        const int row = CellValueList->appendItem(QString::fromStdString(property.name),
+                                                  QString::fromStdString(property.value));
+        CellValueList->setReadOnly(row, true);
     }
 }
 
@@ -349,19 +352,21 @@ void TInspectForm::ShowElementWithCommon(int number, const std::function<void()>
 void TInspectForm::ShowDynamicInput(int number, double maximum, double start)
 {
     ShowElementWithCommon(number, [&] {
-        AddCommonRow(QStringLiteral("Startwert"), QString::fromStdString(FormatDecimal(start)));
-        CommonValueList->setEditMask(0, DecimalMask);
-        AddCommonRow(QStringLiteral("Maximalwert"), QString::fromStdString(FormatDecimal(maximum)));
-        CommonValueList->setEditMask(1, DecimalMask);
+        const int startRow =
+            AddCommonRow(QStringLiteral("Startwert"), QString::fromStdString(FormatDecimal(start)));
+        CommonValueList->setEditMask(startRow, DecimalMask);
+        const int maximumRow = AddCommonRow(QStringLiteral("Maximalwert"),
+                                            QString::fromStdString(FormatDecimal(maximum)));
+        CommonValueList->setEditMask(maximumRow, DecimalMask);
     });
 }
 
 void TInspectForm::ShowTextElement(int number, const QStringList &lines)
 {
     ShowElementWithCommon(number, [&] {
-        AddCommonRow(TextLinesKey, TextLinesMarker);
-        CommonValueList->setEditStyle(0, ValueListEditor::EditStyle::Ellipsis);
-        CommonValueList->setReadOnly(0, true);
+        const int row = AddCommonRow(TextLinesKey, TextLinesMarker);
+        CommonValueList->setEditStyle(row, ValueListEditor::EditStyle::Ellipsis);
+        CommonValueList->setReadOnly(row, true);
         CurrentTextLines = lines;
     });
 }
@@ -369,9 +374,9 @@ void TInspectForm::ShowTextElement(int number, const QStringList &lines)
 void TInspectForm::ShowHistoryElement(int number, const QList<QStringList> &table)
 {
     ShowElementWithCommon(number, [&] {
-        AddCommonRow(HistoryKey, HistoryMarker);
-        CommonValueList->setEditStyle(0, ValueListEditor::EditStyle::Ellipsis);
-        CommonValueList->setReadOnly(0, true);
+        const int row = AddCommonRow(HistoryKey, HistoryMarker);
+        CommonValueList->setEditStyle(row, ValueListEditor::EditStyle::Ellipsis);
+        CommonValueList->setReadOnly(row, true);
         CurrentHistoryTable = table;
     });
 }
@@ -434,22 +439,17 @@ void TInspectForm::CommonValueListEditButtonClick()
         openEditor(m_dataForm);
 }
 
-void TInspectForm::openEditor(QWidget *editor)
+void TInspectForm::openEditor(TValueEditorForm *editor)
 {
     if (!editor)
         return;
     const QRect inspector = frameGeometry();
     const EditorPosition position =
         editorPosition(inspector.left(), inspector.top(), inspector.width(),
-                       CellPanel->mapTo(this, QPoint(0, 0)).y(), outerHeight(*editor));
+                       CellPanel->mapTo(this, QPoint(0, 0)).y(), editor->outerHeight());
     editor->move(position.left, position.top);
-    if (auto *lines = qobject_cast<TLinesForm *>(editor)) {
-        lines->FormResize();
-        lines->exec();
-    } else if (auto *data = qobject_cast<TDataForm *>(editor)) {
-        data->FormResize();
-        data->exec();
-    }
+    editor->FormResize();
+    editor->exec();
 }
 
 } // namespace talvex

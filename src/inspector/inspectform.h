@@ -14,6 +14,7 @@ namespace talvex {
 class InspectorHost;
 class TDataForm;
 class TLinesForm;
+class TValueEditorForm;
 class ValueListEditor;
 
 // The inspector: the element list, the element's own attributes, the cell-spanning attributes
@@ -64,11 +65,14 @@ public:
     QLabel *CellImg = nullptr;
     ValueListEditor *CellValueList = nullptr;
 
-    bool Normalizing = false;
-    bool LoadingElement = false;
-    QStringList ElementShownValues;
-    bool LoadingCommon = false;
-    QStringList CommonShownValues;
+    // The values each list was loaded with; edits are normalised against them.
+    const QStringList &elementShownValues() const { return ElementShownValues; }
+    const QStringList &commonShownValues() const { return CommonShownValues; }
+    // Raised while the lists are filled and while the change handler rewrites a value; a change
+    // reported meanwhile is left as it is (LoadingCommon: in the cell-spanning list only).
+    bool isNormalizing() const { return Normalizing; }
+    bool isLoadingElement() const { return LoadingElement; }
+    bool isLoadingCommon() const { return LoadingCommon; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -79,18 +83,25 @@ private:
     // ShowElement(number), then the cell-spanning rows that addRows appends while LoadingCommon
     // is set.
     void ShowElementWithCommon(int number, const std::function<void()> &addRows);
-    void AddElementRow(const QString &key, const QString &value);
-    void AddCommonRow(const QString &key, const QString &value);
+    // Append a row and its shown value; return the row's index.
+    int AddElementRow(const QString &key, const QString &value);
+    int AddCommonRow(const QString &key, const QString &value);
     // Kind that draws cell 0, 1, ... of the shown element; 0 for the sheet or no such cell.
     int cellKind(int cell) const;
     void showCellProperties(int cell);
-    void openEditor(QWidget *editor);
+    void openEditor(TValueEditorForm *editor);
     void attachFormMouseMove(QWidget *widget);
 
     InspectorHost &m_host;
     TLinesForm *m_linesForm = nullptr;
     TDataForm *m_dataForm = nullptr;
     int m_shownElement = 0;
+
+    bool Normalizing = false;
+    bool LoadingElement = false;
+    QStringList ElementShownValues;
+    bool LoadingCommon = false;
+    QStringList CommonShownValues;
     QImage m_cellImage;
 };
 

@@ -1,18 +1,17 @@
 #pragma once
 
-#include <QDialog>
+#include "inspector/valueeditorform.h"
+
 #include <QStringList>
 
 class QPlainTextEdit;
-class QPushButton;
-class QResizeEvent;
 class QWidget;
 
 namespace talvex {
 
 // The lines editor "Zeilen-Editor": a modal dialog holding lines of text that stay from one
 // opening to the next; OK hands a copy of them over as CurrentTextLines.
-class TLinesForm : public QDialog
+class TLinesForm : public TValueEditorForm
 {
     Q_OBJECT
 
@@ -24,23 +23,17 @@ public:
 
     // Places the buttons from the window's outer width: cancel at the middle, OK one OK-button
     // width before it.
-    void FormResize();
-    void OKButtonClick();
-    void CancelButtonClick();
+    void FormResize() override;
 
     // The lines of the text field as separated by Enter; an empty text has no lines.
     QStringList lines() const;
 
 protected:
-    void resizeEvent(QResizeEvent *event) override;
+    void takeOver() override;
 
 private:
-    void alignPanels();
-
-    QPlainTextEdit *LinesMemo;
     QWidget *LinesPanel;
-    QPushButton *OKButton;
-    QPushButton *CancelButton;
+    QPlainTextEdit *LinesMemo;
 };
 
 } // namespace talvex

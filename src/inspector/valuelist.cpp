@@ -264,7 +264,7 @@ ValueListEditor::ValueListEditor(QWidget *parent)
 
 ValueListEditor::~ValueListEditor() = default;
 
-void ValueListEditor::appendItem(const QString &key, const QString &value)
+int ValueListEditor::appendItem(const QString &key, const QString &value)
 {
     const int row = rowCount();
     m_props.emplace_back();
@@ -276,6 +276,7 @@ void ValueListEditor::appendItem(const QString &key, const QString &value)
     valueItem->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
     setItem(row, ValueColumn, valueItem);
     emit stringsChanged();
+    return row;
 }
 
 void ValueListEditor::clearItems()

@@ -31,8 +31,9 @@ public:
     explicit ValueListEditor(QWidget *parent = nullptr);
     ~ValueListEditor() override;
 
-    // A new item is plain, not read-only, without mask and with an empty pick list.
-    void appendItem(const QString &key, const QString &value);
+    // A new item is plain, not read-only, without mask and with an empty pick list. Returns its
+    // index.
+    int appendItem(const QString &key, const QString &value);
     void clearItems();
     int itemCount() const;
 

@@ -194,7 +194,7 @@ TEST_F(Editing, ACellCountTypedAs07Shows7AndIsStoredNowhere)
     EXPECT_EQ(list->value(2), "7");
     EXPECT_EQ(qobject_cast<QLineEdit *>(editorOf(list, 2))->text(), "7") << "shown while typing";
     EXPECT_EQ(values(list), QStringList({"3,2", "waagerecht", "7", "1"}));
-    EXPECT_EQ(inspector.ElementShownValues, loaded);
+    EXPECT_EQ(inspector.elementShownValues(), loaded);
     EXPECT_TRUE(Untouched(editor) == before);
 
     // Choosing the element again shows its record.
@@ -230,7 +230,7 @@ TEST_F(Editing, RetypingTheLoadedValueWritesNothingAndClearingLeavesItEmpty)
     QTest::keyClick(editorOf(list, 2), Qt::Key_Backspace);
     EXPECT_EQ(list->value(2), QString());
     EXPECT_EQ(reports.count(), 1);
-    EXPECT_EQ(inspector.ElementShownValues, QStringList({"3,2", "waagerecht", "5", "1"}));
+    EXPECT_EQ(inspector.elementShownValues(), QStringList({"3,2", "waagerecht", "5", "1"}));
 }
 
 namespace {
@@ -273,8 +273,8 @@ TEST_P(TypedInADynamicInput, ComesOutCanonicalAndChangesNothingElse)
     (c.common ? commonExpected : elementExpected)[c.item] = QString::fromUtf8(c.value);
     EXPECT_EQ(values(element), elementExpected);
     EXPECT_EQ(values(common), commonExpected);
-    EXPECT_EQ(inspector.ElementShownValues, elementLoaded);
-    EXPECT_EQ(inspector.CommonShownValues, commonLoaded);
+    EXPECT_EQ(inspector.elementShownValues(), elementLoaded);
+    EXPECT_EQ(inspector.commonShownValues(), commonLoaded);
     EXPECT_TRUE(Untouched(editor) == before);
 }
 
@@ -323,7 +323,7 @@ TEST_P(PastedIntoADynamicInput, IsCheckedLikeTypedText)
     EXPECT_EQ(list->value(c.item), QString::fromUtf8(c.value));
     const bool rewritten = qstrcmp(c.text, c.value) != 0;
     EXPECT_EQ(reports.count(), rewritten ? 2 : 1);
-    EXPECT_EQ(c.common ? inspector.CommonShownValues : inspector.ElementShownValues, loaded);
+    EXPECT_EQ(c.common ? inspector.commonShownValues() : inspector.elementShownValues(), loaded);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -371,14 +371,34 @@ TEST_F(Editing, ReadOnlyItemsAreNeverExamined)
     editor.place(PaletteButton::TextTBtn, 2, 5);
     inspector.CommonValueList->setValue(0, "(leer)");
     EXPECT_EQ(values(inspector.CommonValueList), QStringList({"(leer)"}));
-    EXPECT_EQ(inspector.CommonShownValues, QStringList({"(Zeilen)"}));
+    EXPECT_EQ(inspector.commonShownValues(), QStringList({"(Zeilen)"}));
 }
 
 // ---- The guards of the change handler ----
 
+enum class Flag
+{
+    LoadingElement,
+    LoadingCommon,
+    Normalizing
+};
+
+bool raised(const TInspectForm &inspector, Flag flag)
+{
+    switch (flag) {
+    case Flag::LoadingElement:
+        return inspector.isLoadingElement();
+    case Flag::LoadingCommon:
+        return inspector.isLoadingCommon();
+    case Flag::Normalizing:
+        return inspector.isNormalizing();
+    }
+    return false;
+}
+
 struct GuardCase
 {
-    bool TInspectForm::*flag;
+    Flag flag;
     const char *name;
     bool common;
     bool handled; // the change is rewritten all the same
@@ -392,35 +412,55 @@ void PrintTo(const GuardCase &c, std::ostream *out)
 class GuardFlag : public Editing, public ::testing::WithParamInterface<GuardCase>
 {};
 
+// The flags go up where the inspector raises them: placing an element fills both lists, and a
+// rewrite reports the list's change once more. The raw value is written from inside the first
+// report given under the flag.
 TEST_P(GuardFlag, KeepsTheHandlerFromWriting)
 {
     const GuardCase &c = GetParam();
     placeDynamicInput(2, 3);
     ValueListEditor *list = c.common ? inspector.CommonValueList : inspector.ElementValueList;
     const int item = c.common ? 0 : 2;
+    const int other = c.common ? 1 : 3;
     const QString raw = c.common ? ",5" : "07";
     const QString canonical = c.common ? "0,50" : "7";
 
-    inspector.*c.flag = true;
-    list->setValue(item, raw);
-    EXPECT_EQ(list->value(item), c.handled ? canonical : raw);
-    inspector.*c.flag = false;
+    bool written = false;
+    QString seen;
+    std::vector<QMetaObject::Connection> watching;
+    for (ValueListEditor *reporter : {inspector.ElementValueList, inspector.CommonValueList}) {
+        watching.push_back(QObject::connect(reporter, &ValueListEditor::stringsChanged, list, [&] {
+            if (written || !raised(inspector, c.flag) || list->itemCount() <= other)
+                return;
+            written = true;
+            list->setValue(item, raw);
+            seen = list->value(item);
+        }));
+    }
+    if (c.flag == Flag::Normalizing)
+        list->setValue(other, c.common ? "2," : "02");
+    else
+        placeDynamicInput(8, 3);
+    ASSERT_TRUE(written) << "no report under the flag";
+    EXPECT_EQ(seen, c.handled ? canonical : raw);
+    EXPECT_FALSE(raised(inspector, c.flag));
+    for (const QMetaObject::Connection &connection : watching)
+        QObject::disconnect(connection);
 
     // Once the flag is down the next change of the list has the value examined.
-    const int other = c.common ? 1 : 3;
     list->setValue(other, list->value(other) + " ");
     EXPECT_EQ(list->value(item), canonical);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Flags, GuardFlag,
-    ::testing::Values(GuardCase{&TInspectForm::LoadingElement, "LoadingElement", false, false},
-                      GuardCase{&TInspectForm::LoadingElement, "LoadingElement", true, false},
-                      GuardCase{&TInspectForm::Normalizing, "Normalizing", false, false},
-                      GuardCase{&TInspectForm::Normalizing, "Normalizing", true, false},
-                      GuardCase{&TInspectForm::LoadingCommon, "LoadingCommon", true, false},
+    ::testing::Values(GuardCase{Flag::LoadingElement, "LoadingElement", false, false},
+                      GuardCase{Flag::LoadingElement, "LoadingElement", true, false},
+                      GuardCase{Flag::Normalizing, "Normalizing", false, false},
+                      GuardCase{Flag::Normalizing, "Normalizing", true, false},
+                      GuardCase{Flag::LoadingCommon, "LoadingCommon", true, false},
                       // It guards the cell-spanning list only.
-                      GuardCase{&TInspectForm::LoadingCommon, "LoadingCommon", false, true}));
+                      GuardCase{Flag::LoadingCommon, "LoadingCommon", false, true}));
 
 TEST_F(Editing, AChangeWhileNormalisingReturnsAtOnce)
 {
@@ -429,7 +469,7 @@ TEST_F(Editing, AChangeWhileNormalisingReturnsAtOnce)
     // Connected after the inspector: runs right behind its nested run for the rewrite.
     bool nested = false;
     QObject::connect(list, &ValueListEditor::stringsChanged, list, [&] {
-        if (inspector.Normalizing && !nested) {
+        if (inspector.isNormalizing() && !nested) {
             nested = true;
             list->setValue(2, "09");
         }
@@ -438,7 +478,7 @@ TEST_F(Editing, AChangeWhileNormalisingReturnsAtOnce)
     EXPECT_TRUE(nested);
     EXPECT_EQ(list->value(3), "2");
     EXPECT_EQ(list->value(2), "09") << "examined by a nested run";
-    EXPECT_FALSE(inspector.Normalizing);
+    EXPECT_FALSE(inspector.isNormalizing());
 }
 
 TEST_F(Editing, FillingTheListsReportsOnlyUnderTheLoadingFlags)
@@ -454,7 +494,7 @@ TEST_F(Editing, FillingTheListsReportsOnlyUnderTheLoadingFlags)
     for (ValueListEditor *list : {inspector.ElementValueList, inspector.CommonValueList}) {
         QObject::connect(list, &ValueListEditor::stringsChanged, list, [&, list] {
             reports.push_back({list == inspector.CommonValueList, list->itemCount(),
-                               inspector.LoadingElement, inspector.LoadingCommon});
+                               inspector.isLoadingElement(), inspector.isLoadingCommon()});
         });
     }
     placeDynamicInput(2, 3);
@@ -470,8 +510,8 @@ TEST_F(Editing, FillingTheListsReportsOnlyUnderTheLoadingFlags)
             EXPECT_TRUE(r.loadingCommon) << r.items << " cell-spanning items";
         }
     }
-    EXPECT_FALSE(inspector.LoadingElement);
-    EXPECT_FALSE(inspector.LoadingCommon);
+    EXPECT_FALSE(inspector.isLoadingElement());
+    EXPECT_FALSE(inspector.isLoadingCommon());
     EXPECT_EQ(values(inspector.CommonValueList), QStringList({"(Zeilen)"}));
 }
 

@@ -339,6 +339,16 @@ TEST_F(ValueList, EllipsisButtonReportsItsItem)
     EXPECT_EQ(editorOf(list, 1), nullptr);
 }
 
+TEST_F(ValueList, AppendingGivesTheIndexTheItemIsReadBy)
+{
+    EXPECT_EQ(list.appendItem("Startwert", "0,50"), 0);
+    const int second = list.appendItem("Maximalwert", "1,00");
+    EXPECT_EQ(second, 1);
+    EXPECT_EQ(list.key(second), "Maximalwert");
+    list.clearItems();
+    EXPECT_EQ(list.appendItem("Neu", "b"), 0) << "counted again from an empty list";
+}
+
 TEST_F(ValueList, ClearingWithAnOpenEditorLeavesNothingBehind)
 {
     list.appendItem("Name", "a");

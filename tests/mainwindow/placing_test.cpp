@@ -353,7 +353,7 @@ TEST(Inspector, ShowsTheSheetAtStart)
     EXPECT_FALSE(inspector.CommonValueList->isEnabled());
     EXPECT_FALSE(inspector.CommonLabel->isEnabled());
     EXPECT_EQ(inspector.CommonValueList->itemCount(), 0);
-    EXPECT_EQ(inspector.ElementShownValues, QStringList({"1,1", "waagerecht", "43", "36"}));
+    EXPECT_EQ(inspector.elementShownValues(), QStringList({"1,1", "waagerecht", "43", "36"}));
     EXPECT_EQ(editor.foreground(), editor.background());
 }
 

@@ -389,7 +389,7 @@ void CoherenceCheck::checkInspectorLists(QStringList &out) const
     const TInspectForm &inspector = *m_editor.inspector;
     const ValueListEditor *list = inspector.ElementValueList;
     const QStringList shown = m_expected.elementShownValues(m_expected.shownElement);
-    expectEqual(out, "ElementShownValues", inspector.ElementShownValues, shown);
+    expectEqual(out, "ElementShownValues", inspector.elementShownValues(), shown);
     QStringList keys;
     for (int i = 0; i < list->itemCount(); ++i)
         keys << list->key(i);
@@ -430,7 +430,7 @@ void CoherenceCheck::checkInspectorLists(QStringList &out) const
     expectEqual(out, "Zell-übergreifende Liste aktiv", common->isEnabled(), filled);
     expectEqual(out, "Zell-übergreifende Überschrift aktiv", inspector.CommonLabel->isEnabled(),
                 filled);
-    expectEqual(out, "CommonShownValues", inspector.CommonShownValues,
+    expectEqual(out, "CommonShownValues", inspector.commonShownValues(),
                 m_expected.commonShownValues);
     QStringList commonKeys;
     for (int i = 0; i < common->itemCount(); ++i)

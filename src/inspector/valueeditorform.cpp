@@ -1,0 +1,91 @@
+#include "inspector/valueeditorform.h"
+
+#include <QPalette>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QWindow>
+
+namespace talvex {
+
+namespace {
+
+// A dialog frame that cannot be resized, minimised or maximised; its close box rejects.
+Qt::WindowFlags fixedDialogFlags()
+{
+    return Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+}
+
+// A button with a blue caption. It never becomes the dialog's default, so Enter in a text field
+// does not close the editor.
+QPushButton *makeEditorButton(const QString &caption, QWidget *parent)
+{
+    auto *button = new QPushButton(caption, parent);
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::ButtonText, Qt::blue);
+    button->setPalette(palette);
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+} // namespace
+
+TValueEditorForm::TValueEditorForm(int panelHeight, QWidget *parent)
+    : QDialog(parent, fixedDialogFlags())
+    , ButtonPanel(new QWidget(this))
+    , OKButton(makeEditorButton(QStringLiteral("OK"), ButtonPanel))
+    , CancelButton(makeEditorButton(QStringLiteral("Abbrechen"), ButtonPanel))
+    , m_panelHeight(panelHeight)
+{
+    OKButton->setObjectName(QStringLiteral("OKButton"));
+    CancelButton->setObjectName(QStringLiteral("CancelButton"));
+    connect(OKButton, &QPushButton::clicked, this, &TValueEditorForm::OKButtonClick);
+    connect(CancelButton, &QPushButton::clicked, this, &TValueEditorForm::CancelButtonClick);
+}
+
+void TValueEditorForm::OKButtonClick()
+{
+    takeOver();
+    accept();
+}
+
+void TValueEditorForm::CancelButtonClick()
+{
+    reject();
+}
+
+int TValueEditorForm::outerHeight()
+{
+    winId();
+    const QMargins frame = windowHandle()->frameMargins();
+    return height() + frame.top() + frame.bottom();
+}
+
+void TValueEditorForm::setBody(QWidget *body)
+{
+    m_body = body;
+    alignPanels();
+}
+
+void TValueEditorForm::placeButtons(int cancelLeft)
+{
+    CancelButton->move(cancelLeft, CancelButton->y());
+    OKButton->move(CancelButton->x() - 2 * OKButton->width(), OKButton->y());
+}
+
+void TValueEditorForm::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    alignPanels();
+    FormResize();
+}
+
+void TValueEditorForm::alignPanels()
+{
+    ButtonPanel->setGeometry(0, height() - m_panelHeight, width(), m_panelHeight);
+    if (m_body)
+        m_body->setGeometry(0, 0, width(), height() - m_panelHeight);
+}
+
+} // namespace talvex

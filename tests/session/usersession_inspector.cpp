@@ -1,0 +1,300 @@
+// The random user at the inspector: the wheel, its size, the element list, typing and pasting
+// into the values, the cell tabs and the menu command that shows and hides it.
+
+#include "usersession.h"
+
+#include "inspector/valuelist.h"
+#include "usersessioninput.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTabBar>
+#include <QWheelEvent>
+
+namespace talvex::test {
+
+namespace {
+
+// The open in-place editor of a list's value cell, or nullptr.
+QWidget *openEditorOf(ValueListEditor *list, int item)
+{
+    const QRect cell = list->visualRect(list->model()->index(item, 1));
+    for (QWidget *child : list->viewport()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (child->isVisible() && child->geometry() == cell)
+            return child;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void UserSession::turnWheel()
+{
+    TInspectForm &inspector = *m_editor.inspector;
+    QWidget *window = m_editor.main;
+    QPoint at(uniform(0, window->width() - 1), uniform(0, window->height() - 1));
+    if (m_expected.inspectorVisible && chance(70)) {
+        window = &inspector;
+        const int roll = uniform(1, 100);
+        QWidget *aim = roll <= 50   ? static_cast<QWidget *>(inspector.ComboBox)
+                       : roll <= 80 ? static_cast<QWidget *>(inspector.CellTabBar)
+                                    : static_cast<QWidget *>(&inspector);
+        at = aim->mapTo(window, QPoint(uniform(0, std::max(0, aim->width() - 1)),
+                                       uniform(0, std::max(0, aim->height() - 1))));
+    }
+    QWidget *target = window->childAt(at);
+    if (!target)
+        target = window;
+    const QPoint local = target->mapFrom(window, at);
+    const int notches = chance(50) ? 1 : -1;
+    count("Mausrad");
+    log(QStringLiteral("Mausrad %1 über %2 (%3) bei %4,%5")
+            .arg(notches > 0 ? QStringLiteral("vor") : QStringLiteral("zurück"),
+                 target->objectName(), QString::fromUtf8(target->metaObject()->className()))
+            .arg(local.x())
+            .arg(local.y()));
+    const int entry = inspector.ComboBox->currentIndex();
+    const int tab = inspector.CellTabBar->currentIndex();
+    QWheelEvent wheel(QPointF(local), target->mapToGlobal(QPointF(local)), QPoint(),
+                      QPoint(0, notches * 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                      false);
+    QApplication::sendEvent(target, &wheel);
+    // The wheel picks the neighbouring entry or tab as a click would.
+    if (inspector.ComboBox->currentIndex() != entry) {
+        m_expected.selectedEntry = inspector.ComboBox->currentIndex();
+        m_expected.showElement(m_expected.entryNumber(m_expected.selectedEntry));
+    } else if (inspector.CellTabBar->currentIndex() != tab) {
+        m_expected.chooseTab(inspector.CellTabBar->currentIndex());
+    }
+}
+
+void UserSession::resizeInspector()
+{
+    const QSize size(uniform(60, 500), uniform(200, 900));
+    count("Inspektorgröße");
+    log(QStringLiteral("Inspektor auf %1x%2 gezogen").arg(size.width()).arg(size.height()));
+    m_editor.inspector->resize(size);
+}
+
+void UserSession::pickEntry()
+{
+    QComboBox *combo = m_editor.inspector->ComboBox;
+    const int before = combo->currentIndex();
+    count("Elementliste");
+    if (chance(70)) {
+        const int index = uniform(0, combo->count() - 1);
+        log(QStringLiteral("Elementliste: Wahl von Eintrag %1").arg(index));
+        m_expected.selectedEntry = index;
+        m_expected.showElement(m_expected.entryNumber(index));
+        combo->setCurrentIndex(index);
+        m_editor.inspector->ComboBoxChange(index);
+        return;
+    }
+    if (chance(30)) {
+        // Typing the start of an entry's number finds it. The user pauses first, so the search
+        // starts afresh rather than continuing what was typed a few steps earlier (the list
+        // joins keys typed within a short time, which would tie the session to the clock).
+        combo->view()->keyboardSearch(QString());
+        if (combo->currentIndex() != before)
+            m_findings << QStringLiteral("eine neue Suche wechselte den Eintrag");
+        QString digits = QStringLiteral("00");
+        const int count = uniform(1, 2);
+        for (int i = 0; i < count; ++i)
+            digits += QChar(u'0' + uniform(0, 9));
+        log(QStringLiteral("Elementliste: getippt %1").arg(digits));
+        // Each key that finds another entry shows it.
+        for (QChar c : digits) {
+            const int shown = combo->currentIndex();
+            typeCharacter(combo, c);
+            if (combo->currentIndex() != shown) {
+                m_expected.selectedEntry = combo->currentIndex();
+                m_expected.showElement(m_expected.entryNumber(m_expected.selectedEntry));
+            }
+        }
+        return;
+    }
+    static const std::array<std::pair<Qt::Key, const char *>, 4> Keys = {
+        {{Qt::Key_Down, "Pfeil ab"},
+         {Qt::Key_Up, "Pfeil auf"},
+         {Qt::Key_Home, "Pos1"},
+         {Qt::Key_End, "Ende"}}};
+    const auto &[key, name] = Keys[std::size_t(uniform(0, 3))];
+    log(QStringLiteral("Elementliste: Taste %1").arg(QString::fromUtf8(name)));
+    const int last = combo->count() - 1;
+    const int after = key == Qt::Key_Down   ? std::min(before + 1, last)
+                      : key == Qt::Key_Up   ? std::max(before - 1, 0)
+                      : key == Qt::Key_Home ? 0
+                                            : last;
+    if (after != before) {
+        m_expected.selectedEntry = after;
+        m_expected.showElement(m_expected.entryNumber(after));
+    }
+    QTest::keyClick(combo, key);
+}
+
+void UserSession::typeInto(QLineEdit *editor, bool paste)
+{
+    QPointer<QLineEdit> edit(editor);
+    if (paste) {
+        const QString text = randomText(8, true);
+        log(QStringLiteral("  Einfügen von %1").arg(visible(text)));
+        QGuiApplication::clipboard()->setText(text);
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    } else {
+        static const std::array<std::pair<Qt::Key, const char *>, 6> Keys = {
+            {{Qt::Key_Backspace, "Rück"},
+             {Qt::Key_Delete, "Entf"},
+             {Qt::Key_Left, "links"},
+             {Qt::Key_Right, "rechts"},
+             {Qt::Key_Home, "Pos1"},
+             {Qt::Key_End, "Ende"}}};
+        QString typed;
+        const int count = uniform(1, 6);
+        for (int i = 0; i < count && isEditorOpen(edit); ++i) {
+            if (chance(20)) {
+                const auto &[key, name] = Keys[std::size_t(uniform(0, 5))];
+                typed += QStringLiteral("<%1>").arg(QString::fromUtf8(name));
+                QTest::keyClick(edit, key);
+            } else {
+                const QString text = randomText(1, false).left(1);
+                if (text.isEmpty())
+                    continue;
+                typed += visible(text);
+                typeCharacter(edit, text.at(0));
+            }
+        }
+        log(QStringLiteral("  getippt %1").arg(typed));
+    }
+    if (!isEditorOpen(edit))
+        return;
+    switch (uniform(0, 9)) {
+    case 0:
+    case 1:
+    case 2:
+    case 3:
+        log(QStringLiteral("  Eingabe"));
+        QTest::keyClick(edit, Qt::Key_Return);
+        break;
+    case 4:
+        log(QStringLiteral("  Esc"));
+        QTest::keyClick(edit, Qt::Key_Escape);
+        break;
+    case 5:
+        log(QStringLiteral("  Tab"));
+        QTest::keyClick(edit, Qt::Key_Tab);
+        break;
+    case 6:
+        log(QStringLiteral("  Umschalt+Tab"));
+        QTest::keyClick(edit, Qt::Key_Backtab, Qt::ShiftModifier);
+        break;
+    default:
+        log(QStringLiteral("  Editor bleibt offen"));
+        break;
+    }
+}
+
+void UserSession::typeIntoValue(bool paste)
+{
+    TInspectForm &inspector = *m_editor.inspector;
+    const int roll = uniform(1, 100);
+    ValueListEditor *list =
+        roll <= 35 && inspector.CommonValueList->itemCount() > 0 ? inspector.CommonValueList
+        : roll >= 85 && inspector.CellValueList->itemCount() > 0 ? inspector.CellValueList
+                                                                 : inspector.ElementValueList;
+    if (list->itemCount() == 0)
+        return;
+    const int item = uniform(0, list->itemCount() - 1);
+    count(paste ? "Einfügen" : "Tippen");
+    log(QStringLiteral("%1 Wert %2 (%3) öffnen")
+            .arg(list->objectName())
+            .arg(item)
+            .arg(list->key(item)));
+    // A click on the value cell opens its editor.
+    list->setCurrentCell(item, 1);
+    QWidget *editor = openEditorOf(list, item);
+    if (!editor) {
+        list->editItem(list->item(item, 1));
+        editor = openEditorOf(list, item);
+    }
+    if (auto *combo = qobject_cast<QComboBox *>(editor)) {
+        const bool down = chance(50);
+        log(QStringLiteral("  Auswahlliste: %1")
+                .arg(down ? QStringLiteral("Pfeil ab") : QStringLiteral("Pfeil auf")));
+        QTest::keyClick(combo, down ? Qt::Key_Down : Qt::Key_Up);
+        if (chance(50))
+            QTest::keyClick(combo, Qt::Key_Return);
+    } else if (auto *edit = qobject_cast<QLineEdit *>(editor)) {
+        typeInto(edit, paste);
+    } else {
+        // Under a heavily loaded machine the offscreen window may not be active yet, and the
+        // editor then opens only on the user's next click; the session goes on without typing.
+        log(QStringLiteral("  kein Editor geöffnet"));
+    }
+}
+
+void UserSession::writeWholeValue()
+{
+    TInspectForm &inspector = *m_editor.inspector;
+    ValueListEditor *list = inspector.CommonValueList->itemCount() > 0 && chance(40)
+                                ? inspector.CommonValueList
+                                : inspector.ElementValueList;
+    std::vector<int> editable;
+    for (int i = 0; i < list->itemCount(); ++i)
+        if (!list->isReadOnly(i) && list->editStyle(i) == ValueListEditor::EditStyle::Plain)
+            editable.push_back(i);
+    if (editable.empty())
+        return;
+    static const QStringList Samples = {QStringLiteral("07"),     QStringLiteral(" 12 "),
+                                        QStringLiteral(",5"),     QStringLiteral("2,"),
+                                        QStringLiteral("12,345"), QStringLiteral("-3"),
+                                        QStringLiteral("+4"),     QStringLiteral("99999999999"),
+                                        QStringLiteral("1,2,3"),  QString(),
+                                        QStringLiteral("   "),    QStringLiteral("\t5\n"),
+                                        QStringLiteral("abc"),    QStringLiteral("3,05"),
+                                        QStringLiteral("-,5"),    QStringLiteral("0")};
+    const int item = editable[std::size_t(uniform(0, int(editable.size()) - 1))];
+    const QString text =
+        chance(60) ? Samples.at(uniform(0, int(Samples.size()) - 1)) : randomText(6, true);
+    count("Wert ersetzt");
+    log(QStringLiteral("%1 Wert %2 ganz ersetzt durch %3")
+            .arg(list->objectName())
+            .arg(item)
+            .arg(visible(text)));
+    list->setValue(item, text);
+}
+
+void UserSession::clickTab()
+{
+    QTabBar *bar = m_editor.inspector->CellTabBar;
+    if (bar->count() == 0 || !bar->isVisible() || bar->width() < 1)
+        return;
+    const int tab = uniform(0, bar->count() - 1);
+    QPoint at = bar->tabRect(tab).center();
+    if (!bar->rect().contains(at))
+        at = QPoint(uniform(0, bar->width() - 1), uniform(0, bar->height() - 1));
+    // The scroll buttons lie over the tabs at the right end.
+    QWidget *target = bar->childAt(at);
+    count("Reiter");
+    const QString on =
+        target ? QStringLiteral(" auf ") + target->metaObject()->className() : QString();
+    log(QStringLiteral("Reiter: Klick bei %1,%2%3").arg(at.x()).arg(at.y()).arg(on));
+    if (target)
+        QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, target->mapFrom(bar, at));
+    else
+        QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, at);
+    if (bar->currentIndex() != m_expected.currentTab && bar->currentIndex() >= 0)
+        m_expected.chooseTab(bar->currentIndex());
+}
+
+void UserSession::toggleInspector()
+{
+    count("Merkmal-Einsteller");
+    log(QStringLiteral("Werkzeuge > Merkmal-Einsteller"));
+    m_expected.toggleInspector();
+    m_editor.main->findChild<QAction *>(QStringLiteral("AttributeInspect"))->trigger();
+}
+
+} // namespace talvex::test
