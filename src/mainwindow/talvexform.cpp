@@ -419,6 +419,12 @@ void TTalvexForm::attachTopPanelMouseMove(QWidget *widget)
 
 bool TTalvexForm::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_inspector) {
+        // The inspector's own close box hides it too: the menu's check mark follows.
+        if (event->type() == QEvent::Show || event->type() == QEvent::Hide)
+            m_attributeInspect->setChecked(m_inspector->isVisible());
+        return QMainWindow::eventFilter(watched, event);
+    }
     if (event->type() == QEvent::MouseMove)
         TopPanelMouseMove();
     return QMainWindow::eventFilter(watched, event);
@@ -470,6 +476,8 @@ void TTalvexForm::setCompanions(TInspectForm *inspector, TAboutTalvexForm *about
 {
     m_inspector = inspector;
     m_aboutBox = aboutBox;
+    if (m_inspector)
+        m_inspector->installEventFilter(this);
 }
 
 int TTalvexForm::hostLeft() const

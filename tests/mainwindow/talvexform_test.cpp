@@ -299,6 +299,19 @@ TEST(Commands, AttributeInspectTogglesTheInspector)
     EXPECT_FALSE(inspect->isChecked());
 }
 
+TEST(Commands, TheCheckMarkFollowsTheInspectorClosedByItsCloseBox)
+{
+    Editor editor;
+    QAction *inspect = action(editor, "AttributeInspect");
+    inspect->trigger();
+    ASSERT_TRUE(inspect->isChecked());
+    editor.inspector->close(); // the window manager's close request
+    EXPECT_FALSE(inspect->isChecked());
+    inspect->trigger();
+    EXPECT_TRUE(editor.inspector->isVisible()) << "one click shows it again";
+    EXPECT_TRUE(inspect->isChecked());
+}
+
 TEST(Commands, CommandsWithoutActionChangeNothing)
 {
     Editor editor;
