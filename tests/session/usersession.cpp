@@ -1,7 +1,11 @@
 #include "usersession.h"
 
+#include "usersessioninput.h"
+
 #include "inspector/currentdata.h"
 #include "model/elementmodel.h"
+
+#include <QInputMethodEvent>
 
 #include <gtest/gtest.h>
 
@@ -37,6 +41,7 @@ UserSession::UserSession(Editor &editor, std::uint32_t seed)
     // Item views join the keys typed within this interval into one search for an item. An
     // endless interval makes the search follow the keys alone, not the machine's speed, so
     // that a seed always gives the same session.
+    m_fillsSheet = seed % 2 == 0;
     m_keyboardInputInterval = QApplication::keyboardInputInterval();
     QApplication::setKeyboardInputInterval(std::numeric_limits<int>::max());
 
@@ -121,7 +126,9 @@ void UserSession::step()
         return;
     }
     const int roll = uniform(1, 100);
-    if (roll <= 17)
+    if (m_fillsSheet && roll <= 17 && chance(40))
+        clickPalette(22); // the one-cell text element fits every free cell
+    else if (roll <= 17)
         clickPalette(uniform(1, 23));
     else if (roll <= 18)
         clickPaletteOtherButton();
@@ -160,8 +167,10 @@ void UserSession::step()
         clickPalette(chance(50) ? 22 : 7); // getting ready for a text or history element
     else if (roll <= 95)
         resizeInspector();
-    else if (roll <= 97)
+    else if (roll <= 96)
         toggleInspector();
+    else if (roll <= 97)
+        chance(50) ? navigateList() : closeInspector();
     else if (roll <= 99)
         showAbout();
     else
@@ -181,6 +190,35 @@ QString UserSession::summary() const
                .arg(m_expected.placed.size())
                .arg(covered) +
            parts.join(QStringLiteral(", "));
+}
+
+QString UserSession::foreignText(int maxLength)
+{
+    static const QStringList Pieces = {
+        QStringLiteral("é"),        QStringLiteral("e\u0301"), QStringLiteral("ж"),
+        QStringLiteral("東京"),     QStringLiteral("ﷺ"),       QStringLiteral("😀"),
+        QStringLiteral("👍🏽"), QStringLiteral("a\u0308"), QStringLiteral("٣"),
+        QStringLiteral("\u200b"),   QStringLiteral("５"),      QStringLiteral("‚")};
+    QString text;
+    const int length = uniform(1, maxLength);
+    for (int i = 0; i < length; ++i)
+        text += Pieces.at(uniform(0, int(Pieces.size()) - 1));
+    return text;
+}
+
+void UserSession::commitAsInputMethod(QWidget *widget)
+{
+    // A dead key first shows its accent as preedit; the next key commits the composed text.
+    static const QStringList DeadKeys = {QStringLiteral("´"), QStringLiteral("`"),
+                                         QStringLiteral("^")};
+    const QString preedit = DeadKeys.at(uniform(0, 2));
+    const QString commit = chance(50) ? foreignText(3) : randomText(3, false);
+    log(QStringLiteral("  Eingabemethode: %1 dann %2").arg(preedit, visible(commit)));
+    QInputMethodEvent composing(preedit, {});
+    QApplication::sendEvent(widget, &composing);
+    QInputMethodEvent committing;
+    committing.setCommitString(commit);
+    QApplication::sendEvent(widget, &committing);
 }
 
 QString UserSession::randomText(int maxLength, bool withLineBreaks)

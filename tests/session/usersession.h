@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <deque>
 #include <map>
+#include <optional>
 #include <random>
 
 class QDialog;
@@ -61,6 +62,8 @@ private:
     void actInValueEditor(QDialog *dialog, bool lines, int ending);
     void typeIntoDialogField(QLineEdit *edit);
     void toggleInspector();
+    void closeInspector();
+    void navigateList();
     void showAbout();
     void closeAbout();
 
@@ -68,6 +71,12 @@ private:
     bool chance(int percent);
     QPoint sheetPoint();
     QString randomText(int maxLength, bool withLineBreaks);
+    // Text beyond the keyboard's: other scripts, emoji, combining marks.
+    QString foreignText(int maxLength);
+    // Delivers text as an input method does: a dead key's preedit, then the commit.
+    void commitAsInputMethod(QWidget *widget);
+    // The pixel of the first free cell in reading order, for sessions that fill the sheet.
+    std::optional<QPoint> firstFreeCell();
     // Types a random sequence into an open line edit and ends it the way a user might.
     void typeInto(QLineEdit *edit, bool paste);
     void placeTiles(const PlacedElement &element);
@@ -89,6 +98,8 @@ private:
     QString m_linesText;
     QStringList m_historyValues;
     int m_keyboardInputInterval = 0;
+    // Every other seed aims its placing at free cells until the usable sheet is full.
+    bool m_fillsSheet = false;
 };
 
 } // namespace talvex::test

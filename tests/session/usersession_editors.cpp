@@ -101,6 +101,8 @@ void UserSession::actInValueEditor(QDialog *dialog, bool lines, int ending)
         log(QStringLiteral("  Zeileneditor: getippt %1").arg(visible(text)));
         for (QChar c : text)
             typeCharacter(memo, c);
+        if (chance(30))
+            commitAsInputMethod(memo);
     } else {
         const TDataForm &data = *m_editor.data;
         if (data.cell(0, 0) != QStringLiteral("Zeitraum") ||
@@ -192,9 +194,15 @@ void UserSession::closeAbout()
         log(QStringLiteral("(Info-Fenster ist zu)"));
         return;
     }
+    m_expected.aboutVisible = false;
+    if (chance(30)) {
+        count("Info Schließfeld");
+        log(QStringLiteral("Info-Fenster: Schließfeld"));
+        m_editor.about->close();
+        return;
+    }
     count("Info OK");
     log(QStringLiteral("Info-Fenster: OK"));
-    m_expected.aboutVisible = false;
     QTest::mouseClick(m_editor.about->OKButton, Qt::LeftButton);
 }
 

@@ -139,10 +139,19 @@ void UserSession::typeInto(QLineEdit *editor, bool paste)
 {
     QPointer<QLineEdit> edit(editor);
     if (paste) {
-        const QString text = randomText(8, true);
-        log(QStringLiteral("  Einfügen von %1").arg(visible(text)));
+        QString text;
+        if (chance(1)) {
+            // A whole document pasted by mistake.
+            text = randomText(64, true).repeated(1 << 15).left(1 << 20);
+            log(QStringLiteral("  Einfügen von %1 Zeichen").arg(text.size()));
+        } else {
+            text = chance(30) ? foreignText(4) : randomText(8, true);
+            log(QStringLiteral("  Einfügen von %1").arg(visible(text)));
+        }
         QGuiApplication::clipboard()->setText(text);
         QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    } else if (chance(15)) {
+        commitAsInputMethod(edit);
     } else {
         static const std::array<std::pair<Qt::Key, const char *>, 6> Keys = {
             {{Qt::Key_Backspace, "Rück"},
@@ -287,6 +296,45 @@ void UserSession::clickTab()
         QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, at);
     if (bar->currentIndex() != m_expected.currentTab && bar->currentIndex() >= 0)
         m_expected.chooseTab(bar->currentIndex());
+}
+
+void UserSession::navigateList()
+{
+    TInspectForm &inspector = *m_editor.inspector;
+    ValueListEditor *list = chance(50) ? inspector.ElementValueList : inspector.CommonValueList;
+    if (list->itemCount() == 0)
+        return;
+    static const std::array<std::pair<Qt::Key, const char *>, 6> Keys = {
+        {{Qt::Key_Down, "Pfeil ab"},
+         {Qt::Key_Up, "Pfeil auf"},
+         {Qt::Key_Tab, "Tab"},
+         {Qt::Key_Backtab, "Umschalt+Tab"},
+         {Qt::Key_F2, "F2"},
+         {Qt::Key_Escape, "Esc"}}};
+    count("Liste per Tasten");
+    list->setCurrentCell(uniform(0, list->itemCount() - 1), 1);
+    QString typed;
+    const int presses = uniform(1, 5);
+    for (int i = 0; i < presses; ++i) {
+        const auto &[key, name] = Keys[std::size_t(uniform(0, 5))];
+        typed += QStringLiteral("<%1>").arg(QString::fromUtf8(name));
+        // Keys go to whatever has focus inside the list: the open editor or the list itself.
+        QWidget *target = QApplication::focusWidget();
+        if (!target || (target != list && !list->isAncestorOf(target)))
+            target = list;
+        QTest::keyClick(target, key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+    }
+    log(QStringLiteral("%1 per Tasten: %2").arg(list->objectName(), typed));
+}
+
+void UserSession::closeInspector()
+{
+    if (!m_expected.inspectorVisible)
+        return;
+    count("Inspektor geschlossen");
+    log(QStringLiteral("Inspektor: Schließfeld"));
+    m_expected.toggleInspector();
+    m_editor.inspector->close();
 }
 
 void UserSession::toggleInspector()

@@ -59,8 +59,23 @@ MoveEffect moveEffect(const QWidget *target)
 
 } // namespace
 
+std::optional<QPoint> UserSession::firstFreeCell()
+{
+    // A one-cell element fits where its cell and the column right of it lie on the sheet.
+    for (int row = 1; row <= m_expected.rows; ++row)
+        for (int column = 1; column < m_expected.columns; ++column)
+            if (m_expected.occupancy[std::size_t((row - 1) * 43 + column - 1)] == 0)
+                return QPoint((column - 1) * Cell + uniform(0, 11),
+                              (row - 1) * Cell + uniform(0, 11));
+    return std::nullopt;
+}
+
 QPoint UserSession::sheetPoint()
 {
+    if (m_fillsSheet && m_expected.pressed != PointerTool && chance(70)) {
+        if (const std::optional<QPoint> free = firstFreeCell())
+            return *free;
+    }
     const QSize size = m_expected.sheetRect.size();
     const int w = size.width();
     const int h = size.height();
