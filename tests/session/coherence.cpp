@@ -4,10 +4,12 @@
 #include "inspector/valuelist.h"
 #include "model/elementmodel.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTabBar>
@@ -188,12 +190,26 @@ QStringList CoherenceCheck::screenProblems() const
     const QWidget *window = view->window();
     const QPoint origin = view->mapTo(window, QPoint(0, 0));
     // The offscreen screen hands out the window's backing store as it was last painted.
-    const QImage shown =
+    QImage shown =
         window->screen()
             ->grabWindow(window->winId(), origin.x(), origin.y(), view->width(), view->height())
             .toImage()
             .convertToFormat(QImage::Format_RGB32);
     const QImage &fore = m_editor.main->sheet().foreground();
+    if (QGuiApplication::platformName() != QLatin1String("offscreen") &&
+        shown.size() == fore.size()) {
+        // On a real display other windows may stand over the sheet; what they cover is theirs.
+        QPainter painter(&shown);
+        const QRect sheet(view->mapToGlobal(QPoint(0, 0)), view->size());
+        for (const QWidget *other : QApplication::topLevelWidgets()) {
+            if (other == window || !other->isVisible())
+                continue;
+            const QRect covered =
+                other->frameGeometry().intersected(sheet).translated(-sheet.topLeft());
+            if (!covered.isEmpty())
+                painter.drawImage(covered.topLeft(), fore.copy(covered));
+        }
+    }
     if (shown.size() != fore.size())
         return {QStringLiteral("Blatt auf dem Bildschirm hat die Größe %1x%2")
                     .arg(shown.width())

@@ -159,13 +159,18 @@ void UserSession::clickSheet()
                                                       Qt::ControlModifier, Qt::AltModifier};
     const Qt::KeyboardModifiers modifiers = chance(80) ? Qt::NoModifier : Modifiers[uniform(1, 3)];
     const QPoint at = sheetPoint();
+    // A real click moves the pointer there first.
+    const bool throughX = modifiers == Qt::NoModifier && canClickThroughX(m_editor.sheet(), at);
+    if (throughX)
+        m_expected.moveOnSheet(at);
     count(button == Qt::LeftButton    ? "Klick links"
           : button == Qt::RightButton ? "Klick rechts"
                                       : "Klick Mitte");
-    log(QStringLiteral("Klick %1 auf das Blatt bei %2,%3")
+    log(QStringLiteral("Klick %1 auf das Blatt bei %2,%3%4")
             .arg(buttonName(button))
             .arg(at.x())
-            .arg(at.y()));
+            .arg(at.y())
+            .arg(throughX ? QStringLiteral(" (X)") : QString()));
     if (button == Qt::LeftButton) {
         if (m_expected.pressed != PointerTool)
             count("Setzversuch");
@@ -181,7 +186,10 @@ void UserSession::clickSheet()
     } else if (button == Qt::RightButton) {
         m_expected.menuOpen = m_expected.orientMenuOffered();
     }
-    sendClick(m_editor.sheet(), button, modifiers, at);
+    if (throughX)
+        clickThroughX(m_editor.sheet(), button, at);
+    else
+        sendClick(m_editor.sheet(), button, modifiers, at);
 }
 
 void UserSession::placeTiles(const PlacedElement &element)

@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPointer>
+#include <QProcess>
+#include <QScreen>
 #include <QTest>
 
 namespace talvex::test {
@@ -43,7 +46,85 @@ Qt::Key keyOf(QChar c)
     }
 }
 
+// Counts the mouse presses and releases a widget receives, to know when a click from outside
+// has arrived.
+class ClickCounter : public QObject
+{
+public:
+    explicit ClickCounter(QWidget *widget)
+        : m_widget(widget)
+    {
+        widget->installEventFilter(this);
+    }
+    ~ClickCounter() override
+    {
+        if (m_widget)
+            m_widget->removeEventFilter(this);
+    }
+    int presses = 0;
+    int releases = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::MouseButtonPress)
+            ++presses;
+        else if (event->type() == QEvent::MouseButtonRelease)
+            ++releases;
+        return false;
+    }
+
+private:
+    QPointer<QWidget> m_widget;
+};
+
+bool xdotool(const QStringList &arguments)
+{
+    return QProcess::execute(QStringLiteral("xdotool"), arguments) == 0;
+}
+
+// The pointer waits in the screen's bottom-right corner, below every window of the editor, so
+// that it crosses nothing between two clicks.
+void parkPointer()
+{
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(screen.right()),
+             QString::number(screen.bottom())});
+}
+
+bool xtestEnabled()
+{
+    static const bool enabled = [] {
+        if (!qEnvironmentVariableIsSet("TALVEX_SESSION_XTEST") ||
+            QGuiApplication::platformName() != QLatin1String("xcb"))
+            return false;
+        parkPointer();
+        return true;
+    }();
+    return enabled;
+}
+
 } // namespace
+
+bool canClickThroughX(QWidget *widget, QPoint position)
+{
+    return xtestEnabled() && QApplication::widgetAt(widget->mapToGlobal(position)) == widget;
+}
+
+void clickThroughX(QWidget *widget, Qt::MouseButton button, QPoint position)
+{
+    const QPoint global = widget->mapToGlobal(position);
+    const int number = button == Qt::LeftButton ? 1 : button == Qt::MiddleButton ? 2 : 3;
+    ClickCounter counter(widget);
+    xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(global.x()),
+             QString::number(global.y()), QStringLiteral("click"), QString::number(number)});
+    // The release goes to a popup menu that the press opened, so it is waited for briefly. A
+    // click that does not arrive shows up in the next coherence check.
+    if (QTest::qWaitFor([&] { return counter.presses > 0; }, 2000))
+        (void)QTest::qWaitFor([&] { return counter.releases > 0; }, 100);
+    parkPointer();
+    QCoreApplication::processEvents();
+}
 
 // A press and a release at position, delivered like the window system delivers them to the
 // widget under the pointer.
