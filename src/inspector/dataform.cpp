@@ -1,6 +1,7 @@
 #include "inspector/dataform.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,6 +9,8 @@
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QTimer>
+
+#include <functional>
 
 namespace talvex {
 
@@ -18,11 +21,16 @@ constexpr int ColumnWidth = 128;
 constexpr int RowHeight = 19;
 
 // Writes the in-place editor's text into its cell at every keystroke, so the grid holds what
-// the user sees whenever it is read, even with the editor still open.
+// the user sees whenever it is read, even with the editor still open. Tab, Backtab and Escape
+// in the editor go to the dialog: Qt's item views would walk the cells with them and swallow
+// Escape, so the focus could never leave the grid.
 class CellDelegate : public QStyledItemDelegate
 {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    CellDelegate(QObject *parent, std::function<void(const QKeyEvent &)> dialogKey)
+        : QStyledItemDelegate(parent)
+        , m_dialogKey(std::move(dialogKey))
+    {}
 
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
                           const QModelIndex &index) const override
@@ -45,6 +53,24 @@ public:
             return;
         QStyledItemDelegate::setEditorData(editor, index);
     }
+
+protected:
+    bool eventFilter(QObject *object, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            const auto *key = static_cast<const QKeyEvent *>(event);
+            const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+            if (plain && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab ||
+                          key->key() == Qt::Key_Escape)) {
+                m_dialogKey(*key);
+                return true;
+            }
+        }
+        return QStyledItemDelegate::eventFilter(object, event);
+    }
+
+private:
+    std::function<void(const QKeyEvent &)> m_dialogKey;
 };
 
 QLineEdit *makeField(const QString &text, const QString &tip, QWidget *parent)
@@ -94,7 +120,15 @@ TDataForm::TDataForm(QWidget *parent)
     // table's rows 0 to 9.
     StringGrid->setObjectName(QStringLiteral("StringGrid"));
     StringGrid->setAccessibleName(QStringLiteral("Daten der Vorgeschichte"));
-    StringGrid->setItemDelegate(new CellDelegate(StringGrid));
+    StringGrid->setItemDelegate(new CellDelegate(StringGrid, [this](const QKeyEvent &key) {
+        // Escape cancels; the cells keep what was typed, as on every cancel.
+        if (key.key() == Qt::Key_Escape)
+            CancelButtonClick();
+        else if (key.key() == Qt::Key_Backtab || (key.modifiers() & Qt::ShiftModifier))
+            Edit1->setFocus(Qt::BacktabFocusReason);
+        else
+            OKButton->setFocus(Qt::TabFocusReason);
+    }));
     StringGrid->setHorizontalHeaderLabels({QString(), QString()});
     StringGrid->verticalHeader()->hide();
     for (QHeaderView *header : {StringGrid->horizontalHeader(), StringGrid->verticalHeader()}) {

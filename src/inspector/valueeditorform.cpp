@@ -1,5 +1,6 @@
 #include "inspector/valueeditorform.h"
 
+#include <QKeyEvent>
 #include <QPalette>
 #include <QPushButton>
 #include <QResizeEvent>
@@ -42,6 +43,22 @@ TValueEditorForm::TValueEditorForm(int panelHeight, QWidget *parent)
     CancelButton->setObjectName(QStringLiteral("CancelButton"));
     connect(OKButton, &QPushButton::clicked, this, &TValueEditorForm::OKButtonClick);
     connect(CancelButton, &QPushButton::clicked, this, &TValueEditorForm::CancelButtonClick);
+    OKButton->installEventFilter(this);
+    CancelButton->installEventFilter(this);
+}
+
+bool TValueEditorForm::eventFilter(QObject *watched, QEvent *event)
+{
+    // The buttons are never the default, so Qt gives Return on them to no one: a focused
+    // button is pressed by Return and Enter as by Space.
+    if ((watched == OKButton || watched == CancelButton) && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            static_cast<QPushButton *>(watched)->click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void TValueEditorForm::OKButtonClick()

@@ -37,6 +37,7 @@ protected:
     void placeButtons(int cancelLeft);
 
     void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
     QWidget *const ButtonPanel;
     QPushButton *const OKButton;

@@ -1,13 +1,16 @@
 #include "inspector/valuelist.h"
 
+#include "inspector/readonlyinput.h"
 #include "model/inputmask.h"
 
 #include <QComboBox>
 #include <QHash>
 #include <QHeaderView>
 #include <QHelpEvent>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPointer>
 #include <QStyledItemDelegate>
 #include <QToolButton>
@@ -57,14 +60,30 @@ void replaceText(QLineEdit *edit, const QString &text)
 void setUpLineEdit(QLineEdit *edit, bool readOnly, const QString &mask)
 {
     edit->setReadOnly(readOnly);
+    edit->setAcceptDrops(!readOnly);
     edit->setInputMask(qtMask(mask));
+}
+
+bool isTab(const QKeyEvent *key)
+{
+    return (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
+           !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+}
+
+bool isBacktab(const QKeyEvent *key)
+{
+    return key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier);
 }
 
 // The in-place line edit; for ellipsis items it carries a "..." button at its right end.
 class ValueLineEdit : public QLineEdit
 {
 public:
-    using QLineEdit::QLineEdit;
+    explicit ValueLineEdit(QWidget *parent)
+        : QLineEdit(parent)
+    {
+        guardReadOnlyInput(this);
+    }
 
     QToolButton *addEllipsisButton()
     {
@@ -83,6 +102,18 @@ protected:
     {
         QLineEdit::resizeEvent(event);
         placeButton();
+    }
+
+    // A frameless editor shows neither cursor nor selection when read-only or untouched; a
+    // frame in the highlight colour marks the cell that has the focus.
+    void paintEvent(QPaintEvent *event) override
+    {
+        QLineEdit::paintEvent(event);
+        if (!hasFocus())
+            return;
+        QPainter painter(this);
+        painter.setPen(palette().color(QPalette::Highlight));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
 
 private:
@@ -117,6 +148,9 @@ public:
         QWidget *editor = props.style == ValueListEditor::EditStyle::PickList
                               ? createComboBox(parent, props)
                               : createLineEdit(parent, props, index);
+        // Tab reaches the values through the list, which knows which of them take input; in Qt's
+        // chain the standing editors would be stops of their own.
+        editor->setFocusPolicy(Qt::ClickFocus);
         m_editors.insert(item, editor);
         return editor;
     }
@@ -180,6 +214,15 @@ protected:
         // Qt keeps a line edit whose mask is not filled open on Enter; the value is committed
         // at every keystroke anyway, so Enter simply ends the edit.
         auto *edit = qobject_cast<QLineEdit *>(object);
+        if (event->type() == QEvent::KeyPress) {
+            // Tab walks the list by its own rules instead of Qt's next cell, which would stop
+            // at the last one.
+            auto *keyEvent = static_cast<QKeyEvent *>(event);
+            if (isTab(keyEvent)) {
+                m_list->tabFrom(!isBacktab(keyEvent));
+                return true;
+            }
+        }
         if (edit && event->type() == QEvent::KeyPress) {
             const int key = static_cast<QKeyEvent *>(event)->key();
             if (key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -412,15 +455,80 @@ void ValueListEditor::setValueColumnWidth(int width)
     setColumnWidth(ValueColumn, width);
 }
 
+bool ValueListEditor::isTabStop(int item) const
+{
+    // A read-only pick list still lets the user pick; other read-only values take nothing.
+    return isItem(item) && (!props(item).readOnly || props(item).style == EditStyle::PickList);
+}
+
+int ValueListEditor::nextTabStop(int from, bool forward) const
+{
+    for (int item = from + (forward ? 1 : -1); isItem(item); item += forward ? 1 : -1) {
+        if (isTabStop(item))
+            return item;
+    }
+    return -1;
+}
+
 QModelIndex ValueListEditor::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
 {
-    // Tab and Backtab walk the value cells only, keys cannot be edited anyway; past the last
-    // value the focus leaves the list.
+    // Tab and Backtab walk the values that take input, keys cannot be edited anyway.
     if (action == MoveNext || action == MovePrevious) {
-        const int row = currentRow() + (action == MoveNext ? 1 : -1);
-        return isItem(row) ? model()->index(row, ValueColumn) : QModelIndex();
+        const int item = nextTabStop(currentRow(), action == MoveNext);
+        return item >= 0 ? model()->index(item, ValueColumn) : QModelIndex();
     }
     return QTableWidget::moveCursor(action, modifiers);
+}
+
+bool ValueListEditor::focusNextPrevChild(bool next)
+{
+    tabFrom(next);
+    return true;
+}
+
+void ValueListEditor::focusInEvent(QFocusEvent *event)
+{
+    QTableWidget::focusInEvent(event);
+    // Tabbing into the list goes on into its first (Backtab: last) value at once.
+    const bool forward = event->reason() == Qt::TabFocusReason;
+    if (forward || event->reason() == Qt::BacktabFocusReason)
+        enterAt(nextTabStop(forward ? -1 : itemCount(), forward), forward);
+}
+
+void ValueListEditor::tabFrom(bool forward)
+{
+    enterAt(nextTabStop(currentRow(), forward), forward);
+}
+
+void ValueListEditor::enterAt(int item, bool forward)
+{
+    if (item < 0) {
+        leave(forward);
+        return;
+    }
+    const QModelIndex index = model()->index(item, ValueColumn);
+    setCurrentIndex(index);
+    if (!m_delegate->openEditor(item))
+        QAbstractItemView::edit(index);
+    if (QWidget *editor = m_delegate->openEditor(item))
+        editor->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+}
+
+void ValueListEditor::leave(bool forward)
+{
+    // Qt's chain would visit the list's own standing editors (the ellipsis rows) first and
+    // so never get out: the next widget is the first one outside the list.
+    QWidget *w = this;
+    do {
+        w = forward ? w->nextInFocusChain() : w->previousInFocusChain();
+        const bool candidate = w != this && !isAncestorOf(w) && w->window() == window() &&
+                               w->isVisibleTo(window()) && w->isEnabled() &&
+                               (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy();
+        if (candidate) {
+            w->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return;
+        }
+    } while (w != this);
 }
 
 bool ValueListEditor::edit(const QModelIndex &index, EditTrigger trigger, QEvent *event)

@@ -69,6 +69,8 @@ signals:
 
 protected:
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    bool focusNextPrevChild(bool next) override;
+    void focusInEvent(QFocusEvent *event) override;
     bool edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) override;
     bool viewportEvent(QEvent *event) override;
 
@@ -88,6 +90,13 @@ private:
     // Replaces an open editor of the item by one made for its current properties.
     void refreshEditor(int item);
     void commitFromEditor(QWidget *editor);
+    // Tab stops are the values that take input; past the last one the focus leaves the list.
+    bool isTabStop(int item) const;
+    int nextTabStop(int from, bool forward) const;
+    void tabFrom(bool forward);
+    // Opens the item's editor with the focus; for no item (-1) the focus leaves the list.
+    void enterAt(int item, bool forward);
+    void leave(bool forward);
 
     std::vector<ItemProps> m_props;
     ValueListDelegate *m_delegate = nullptr;

@@ -1,8 +1,10 @@
 #include "mainwindow/aboutform.h"
 
+#include "inspector/readonlyinput.h"
 #include "pictures/pictures.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -50,6 +52,13 @@ TAboutTalvexForm::TAboutTalvexForm(const Pictures &pictures, QWidget *parent)
     blackOnWhite.setColor(QPalette::Base, Qt::white);
     blackOnWhite.setColor(QPalette::Text, Qt::black);
     AboutMemo->setPalette(blackOnWhite);
+    // Read-only but reachable by Tab, which moves on instead of typing a tab character.
+    AboutMemo->setReadOnly(true);
+    AboutMemo->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    AboutMemo->setTabChangesFocus(true);
+    AboutMemo->setFocusPolicy(Qt::StrongFocus);
+    AboutMemo->setAcceptDrops(false);
+    guardReadOnlyInput(AboutMemo);
     AboutMemo->setPlainText(Indent + QStringLiteral("Talvex 0.02\n") +
                             QStringLiteral("© 2026 Talvex-Team\n\n") + Indent + WebAddress);
 
@@ -63,6 +72,9 @@ TAboutTalvexForm::TAboutTalvexForm(const Pictures &pictures, QWidget *parent)
     limeOnNavy.setColor(QPalette::Base, QColor(0, 0, 128));
     limeOnNavy.setColor(QPalette::Text, QColor(0, 255, 0));
     WebMemo->setPalette(limeOnNavy);
+    WebMemo->setReadOnly(true);
+    WebMemo->setAcceptDrops(false);
+    guardReadOnlyInput(WebMemo);
     WebMemo->setText(Indent + WebAddress);
     WebMemo->setCursorPosition(0);
 
@@ -78,6 +90,8 @@ TAboutTalvexForm::TAboutTalvexForm(const Pictures &pictures, QWidget *parent)
     QPalette blue = OKButton->palette();
     blue.setColor(QPalette::ButtonText, Qt::blue);
     OKButton->setPalette(blue);
+    // Return presses the focused OK button as Space does.
+    OKButton->setAutoDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &TAboutTalvexForm::OKButtonClick);
 
     setTabOrder(AboutMemo, OKButton);
@@ -87,6 +101,15 @@ TAboutTalvexForm::TAboutTalvexForm(const Pictures &pictures, QWidget *parent)
         const QRect available = screen->geometry();
         move(available.center() - QPoint(width() / 2, height() / 2));
     }
+}
+
+void TAboutTalvexForm::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        OKButtonClick();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void TAboutTalvexForm::OKButtonClick()

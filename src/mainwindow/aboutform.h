@@ -11,7 +11,8 @@ namespace talvex {
 
 class Pictures;
 
-// The about box: logo, version line, rights notice and web address; not modal, hidden by OK.
+// The about box: logo, version line, rights notice and web address; not modal, hidden by OK or
+// Escape.
 class TAboutTalvexForm : public QWidget
 {
     Q_OBJECT
@@ -25,6 +26,10 @@ public:
     QLineEdit *WebMemo = nullptr;
     QLabel *VorqLogo = nullptr;
     QPushButton *OKButton = nullptr;
+
+protected:
+    // Escape hides the box like OK.
+    void keyPressEvent(QKeyEvent *event) override;
 };
 
 } // namespace talvex
