@@ -1,5 +1,7 @@
 #include "inspector/valueeditorform.h"
 
+#include "inspector/framefollower.h"
+
 #include <QPalette>
 #include <QPushButton>
 #include <QResizeEvent>
@@ -42,6 +44,14 @@ TValueEditorForm::TValueEditorForm(int panelHeight, QWidget *parent)
     CancelButton->setObjectName(QStringLiteral("CancelButton"));
     connect(OKButton, &QPushButton::clicked, this, &TValueEditorForm::OKButtonClick);
     connect(CancelButton, &QPushButton::clicked, this, &TValueEditorForm::CancelButtonClick);
+    new FrameFollower(this, [this](const FrameExtents &) { place(); });
+}
+
+void TValueEditorForm::place()
+{
+    if (m_placement)
+        move(m_placement(outerHeight()));
+    FormResize();
 }
 
 void TValueEditorForm::OKButtonClick()

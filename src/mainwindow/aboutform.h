@@ -10,6 +10,7 @@ class QPushButton;
 namespace talvex {
 
 class Pictures;
+struct FrameExtents;
 
 // The about box: logo, version line, rights notice and web address; not modal, hidden by OK.
 class TAboutTalvexForm : public QWidget
@@ -25,6 +26,10 @@ public:
     QLineEdit *WebMemo = nullptr;
     QLabel *VorqLogo = nullptr;
     QPushButton *OKButton = nullptr;
+
+private:
+    // Centres the outer frame, the client area with frame around it, on the screen.
+    void centreOnScreen(const FrameExtents &frame);
 };
 
 } // namespace talvex
