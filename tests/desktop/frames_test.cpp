@@ -46,8 +46,8 @@ void waitFramed(QWidget &window)
 {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window)) << window.objectName().toStdString();
     if (windowManagerRuns()) {
-        ASSERT_TRUE(QTest::qWaitFor([&] { return window.frameGeometry() != window.geometry(); },
-                                    5000))
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return window.frameGeometry() != window.geometry(); }, 5000))
             << window.objectName().toStdString() << " was never framed";
     }
     QTest::qWait(400);
