@@ -2,6 +2,7 @@
 
 #include "inspector/currentdata.h"
 #include "inspector/dataform.h"
+#include "inspector/framefollower.h"
 #include "inspector/inspectorhost.h"
 #include "inspector/linesform.h"
 #include "inspector/valuelist.h"
@@ -55,7 +56,7 @@ TInspectForm::TInspectForm(InspectorHost &host, QWidget *parent)
     setObjectName(QStringLiteral("InspectForm"));
     setWindowTitle(QStringLiteral("Merkmal-Einstellung"));
     setFont(QFont(font().family(), 8));
-    resize(141, 447);
+    resize(DesignClientWidth, DesignOuterHeight);
     move(195, 446);
 
     auto *column = new QVBoxLayout(this);
@@ -158,11 +159,9 @@ void TInspectForm::FormCreate()
             CellTabBar->removeTab(0);
     }
 
-    // Fill the room left of the main window.
-    move(0, y());
-    if (width() < m_host.hostLeft())
-        resize(m_host.hostLeft(), height());
-    FormResize();
+    applyOuterRule();
+    if (!m_frameRule)
+        m_frameRule = new FrameFollower(this, [this](const FrameExtents &) { applyOuterRule(); });
 
     Normalizing = false;
     LoadingElement = false;
@@ -173,6 +172,17 @@ void TInspectForm::FormCreate()
     ComboBox->addItem(FormatElementNumber(0).c_str() + QStringLiteral(" Zeichenfläche"));
     ComboBox->setCurrentIndex(0);
     ShowElement(0);
+}
+
+void TInspectForm::applyOuterRule()
+{
+    // The outer frame fills the room left of the main window: from the screen's left edge to the
+    // host's outer left, with the design outer height.
+    const ClientSize client = inspectorClientSize(m_host.hostLeft(), DesignClientWidth,
+                                                  DesignOuterHeight, FrameFollower::frameOf(this));
+    move(0, y());
+    resize(client.width, client.height);
+    FormResize();
 }
 
 void TInspectForm::attachFormMouseMove(QWidget *widget)
@@ -443,12 +453,15 @@ void TInspectForm::openEditor(TValueEditorForm *editor)
 {
     if (!editor)
         return;
-    const QRect inspector = frameGeometry();
-    const EditorPosition position =
-        editorPosition(inspector.left(), inspector.top(), inspector.width(),
-                       CellPanel->mapTo(this, QPoint(0, 0)).y(), editor->outerHeight());
-    editor->move(position.left, position.top);
-    editor->FormResize();
+    // The editor places itself again once its own frame is known.
+    editor->setPlacement([this](int editorOuterHeight) {
+        const QRect inspector = frameGeometry();
+        const EditorPosition position =
+            editorPosition(inspector.left(), inspector.top(), inspector.width(),
+                           CellPanel->mapTo(this, QPoint(0, 0)).y(), editorOuterHeight);
+        return QPoint(position.left, position.top);
+    });
+    editor->place();
     editor->exec();
 }
 

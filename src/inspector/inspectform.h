@@ -11,6 +11,7 @@ class QTabBar;
 
 namespace talvex {
 
+class FrameFollower;
 class InspectorHost;
 class TDataForm;
 class TLinesForm;
@@ -26,6 +27,9 @@ class TInspectForm : public QWidget
     Q_OBJECT
 
 public:
+    static constexpr int DesignClientWidth = 141;
+    static constexpr int DesignOuterHeight = 447;
+
     explicit TInspectForm(InspectorHost &host, QWidget *parent = nullptr);
     ~TInspectForm() override;
 
@@ -80,6 +84,8 @@ protected:
 
 private:
     void FormCreate();
+    // Outer left 0, outer width up to the host's outer left, the design outer height.
+    void applyOuterRule();
     // ShowElement(number), then the cell-spanning rows that addRows appends while LoadingCommon
     // is set.
     void ShowElementWithCommon(int number, const std::function<void()> &addRows);
@@ -93,6 +99,7 @@ private:
     void attachFormMouseMove(QWidget *widget);
 
     InspectorHost &m_host;
+    FrameFollower *m_frameRule = nullptr;
     TLinesForm *m_linesForm = nullptr;
     TDataForm *m_dataForm = nullptr;
     int m_shownElement = 0;

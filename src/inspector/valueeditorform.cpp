@@ -1,5 +1,7 @@
 #include "inspector/valueeditorform.h"
 
+#include "inspector/framefollower.h"
+
 #include <QKeyEvent>
 #include <QPalette>
 #include <QPushButton>
@@ -45,6 +47,14 @@ TValueEditorForm::TValueEditorForm(int panelHeight, QWidget *parent)
     connect(CancelButton, &QPushButton::clicked, this, &TValueEditorForm::CancelButtonClick);
     OKButton->installEventFilter(this);
     CancelButton->installEventFilter(this);
+    new FrameFollower(this, [this](const FrameExtents &) { place(); });
+}
+
+void TValueEditorForm::place()
+{
+    if (m_placement)
+        move(m_placement(outerHeight()));
+    FormResize();
 }
 
 bool TValueEditorForm::eventFilter(QObject *watched, QEvent *event)

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QDialog>
+#include <QPoint>
+
+#include <functional>
 
 class QPushButton;
 class QResizeEvent;
@@ -26,6 +29,13 @@ public:
     // the frame, so that is created first.
     int outerHeight();
 
+    // Where the outer frame's top-left stands for a given outer height.
+    using Placement = std::function<QPoint(int outerHeight)>;
+    void setPlacement(Placement placement) { m_placement = std::move(placement); }
+    // Moves the editor to its placement and lays out the buttons; runs again at every showing
+    // and when the window manager's frame arrives.
+    void place();
+
 protected:
     TValueEditorForm(int panelHeight, QWidget *parent);
 
@@ -47,6 +57,7 @@ private:
     void alignPanels();
 
     const int m_panelHeight;
+    Placement m_placement;
     QWidget *m_body = nullptr;
 };
 

@@ -1,6 +1,8 @@
 #include "mainwindow/aboutform.h"
 
+#include "inspector/framefollower.h"
 #include "inspector/readonlyinput.h"
+#include "model/geometry.h"
 #include "pictures/pictures.h"
 
 #include <QGuiApplication>
@@ -97,9 +99,17 @@ TAboutTalvexForm::TAboutTalvexForm(const Pictures &pictures, QWidget *parent)
     setTabOrder(AboutMemo, OKButton);
     setTabOrder(OKButton, WebMemo);
 
+    new FrameFollower(this, [this](const FrameExtents &frame) { centreOnScreen(frame); });
+    centreOnScreen({});
+}
+
+void TAboutTalvexForm::centreOnScreen(const FrameExtents &frame)
+{
+    // move() places the outer frame, so the frame's size centres it.
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect available = screen->geometry();
-        move(available.center() - QPoint(width() / 2, height() / 2));
+        const QSize area = screen->geometry().size();
+        move(centredOuterStart(area.width(), width() + frame.left + frame.right),
+             centredOuterStart(area.height(), height() + frame.top + frame.bottom));
     }
 }
 

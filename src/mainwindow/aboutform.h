@@ -10,6 +10,7 @@ class QPushButton;
 namespace talvex {
 
 class Pictures;
+struct FrameExtents;
 
 // The about box: logo, version line, rights notice and web address; not modal, hidden by OK or
 // Escape.
@@ -30,6 +31,10 @@ public:
 protected:
     // Escape hides the box like OK.
     void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    // Centres the outer frame, the client area with frame around it, on the screen.
+    void centreOnScreen(const FrameExtents &frame);
 };
 
 } // namespace talvex

@@ -1,5 +1,6 @@
 #include "mainwindow/talvexform.h"
 
+#include "inspector/framefollower.h"
 #include "inspector/inspectform.h"
 #include "mainwindow/aboutform.h"
 #include "mainwindow/compactstyle.h"
@@ -18,6 +19,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
@@ -112,6 +114,7 @@ TTalvexForm::TTalvexForm(QWidget *parent, int clientHeight)
     : QMainWindow(parent)
     , m_palette(elementModel().toolClasses)
     , m_compactStyle(new CompactStyle)
+    , m_designClientHeight(clientHeight)
 {
     m_compactStyle->setParent(this);
     setObjectName(QStringLiteral("TalvexForm"));
@@ -434,19 +437,52 @@ void TTalvexForm::FormCreate()
 {
     // The palette state starts with the pointer tool (its constructor); the rest sets up the
     // window and the sheet from the panel's real size.
+    placeOnScreen();
+    attachTopPanelMouseMove(this);
+    layoutSheet();
+
+    m_statusPanels[2]->clear();
+    // The analogue display button shows the analogue display's own tile.
+    m_paletteActions[slot(PaletteButton::AnalogTBtn)]->setIcon(
+        QIcon(QPixmap::fromImage(m_pictures.tile(u"AnalogImg"))));
+    syncPalette();
+    m_frameRule = new FrameFollower(this, [this](const FrameExtents &) { applyOuterRule(); });
+}
+
+void TTalvexForm::placeOnScreen()
+{
+    // move() places the outer frame, so the rule's outer size gives the position directly.
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
         move(mainWindowLeft(area.width(), OuterWidth), mainWindowTop(area.height(), OuterHeight));
     }
-    attachTopPanelMouseMove(this);
+}
+
+void TTalvexForm::applyOuterRule()
+{
+    // Under a window manager the client gives way to its frame so that the outer height holds;
+    // without one the client keeps the design height.
+    const FrameExtents frame = FrameFollower::windowManagerFrameOf(this);
+    setFixedSize(ClientWidth, mainClientHeight(OuterHeight, frame, m_designClientHeight));
+    placeOnScreen();
+    layoutSheet();
+}
+
+void TTalvexForm::layoutSheet()
+{
     layout()->activate();
     centralWidget()->layout()->activate();
 
     const SheetGeometry geometry =
         sheetGeometry(m_foregroundPanel->width(), m_foregroundPanel->height());
-    m_sheetView->setGeometry(geometry.imageLeft, geometry.imageTop, geometry.imageWidth,
-                             geometry.imageHeight);
-    m_sheet.create(QSize(geometry.imageWidth, geometry.imageHeight));
+    const QRect image(geometry.imageLeft, geometry.imageTop, geometry.imageWidth,
+                      geometry.imageHeight);
+    const bool sameGrid = geometry.columns == m_columns && geometry.rows == m_rows;
+    // A sheet of unchanged size keeps what is drawn on it.
+    if (sameGrid && m_sheetView->geometry() == image && !m_sheet.foreground().isNull())
+        return;
+    m_sheetView->setGeometry(image);
+    m_sheet.create(image.size());
     m_columns = geometry.columns;
     m_rows = geometry.rows;
     if (!geometry.fits()) {
@@ -456,14 +492,16 @@ void TTalvexForm::FormCreate()
                 reportFatal(message, 1);
         std::exit(1);
     }
+    if (!sameGrid)
+        elementModel().BuildElementModel(m_columns, m_rows);
+}
 
-    elementModel().BuildElementModel(m_columns, m_rows);
-
-    m_statusPanels[2]->clear();
-    // The analogue display button shows the analogue display's own tile.
-    m_paletteActions[slot(PaletteButton::AnalogTBtn)]->setIcon(
-        QIcon(QPixmap::fromImage(m_pictures.tile(u"AnalogImg"))));
-    syncPalette();
+void TTalvexForm::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    // The sheet follows the panel once the window exists; the frame rule resizes the client.
+    if (m_frameRule)
+        layoutSheet();
 }
 
 const QImage &TTalvexForm::kindTile(int kind) const

@@ -19,6 +19,7 @@ class QToolButton;
 namespace talvex {
 
 class ClickableImage;
+class FrameFollower;
 class SheetView;
 class TAboutTalvexForm;
 class TInspectForm;
@@ -34,7 +35,8 @@ public:
     static constexpr int ClientWidth = 1004;
     static constexpr int OuterWidth = 1012;
     static constexpr int OuterHeight = 957;
-    // Client height for a frame of 4 pixels and a caption of 26.
+    // Client height where no window manager frames the window; under one the client height
+    // follows the frame so that the outer height stays OuterHeight.
     static constexpr int DesignClientHeight = 927;
 
     // Builds the window and the element model. A sheet larger than the occupancy grid ends the
@@ -83,9 +85,16 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void FormCreate();
+    void placeOnScreen();
+    // Client height and position from the outer sizes, with the frame known now.
+    void applyOuterRule();
+    // Sheet size from the panel's size. A changed grid rebuilds the element model: that happens
+    // at start and when the first frame arrives, before anything is placed.
+    void layoutSheet();
     void createActions();
     void createMenus();
     void createTopPanel();
@@ -103,8 +112,10 @@ private:
     SheetLayers m_sheet;
     PaletteState m_palette;
     QStyle *m_compactStyle = nullptr;
+    const int m_designClientHeight;
     int m_columns = 0;
     int m_rows = 0;
+    FrameFollower *m_frameRule = nullptr;
 
     TInspectForm *m_inspector = nullptr;
     TAboutTalvexForm *m_aboutBox = nullptr;

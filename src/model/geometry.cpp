@@ -55,6 +55,33 @@ int mainWindowTop(int screenHeight, int windowHeight)
     return checkedSub(screenHeight, windowHeight) / 2;
 }
 
+int clientWidthFor(int outerWidth, const FrameExtents &frame)
+{
+    return checkedSub(checkedSub(outerWidth, frame.left), frame.right);
+}
+
+int clientHeightFor(int outerHeight, const FrameExtents &frame)
+{
+    return checkedSub(checkedSub(outerHeight, frame.top), frame.bottom);
+}
+
+int mainClientHeight(int outerHeight, const FrameExtents &frame, int designClientHeight)
+{
+    return frame.none() ? designClientHeight : clientHeightFor(outerHeight, frame);
+}
+
+int centredOuterStart(int screenExtent, int outerExtent)
+{
+    return checkedSub(screenExtent, outerExtent) / 2;
+}
+
+ClientSize inspectorClientSize(int hostOuterLeft, int designClientWidth, int designOuterHeight,
+                               const FrameExtents &frame)
+{
+    return {std::max(designClientWidth, clientWidthFor(hostOuterLeft, frame)),
+            clientHeightFor(designOuterHeight, frame)};
+}
+
 std::array<PixelSquare, 4> cornerMarks(const PixelRect &rect)
 {
     const auto around = [](std::int32_t cx, std::int32_t cy) {

@@ -29,6 +29,40 @@ SheetGeometry sheetGeometry(int panelWidth, int panelHeight, int borderWidth = 1
 int mainWindowLeft(int screenWidth, int windowWidth);
 int mainWindowTop(int screenHeight, int windowHeight);
 
+// The frame a window manager draws around a client area; all zero where none frames it.
+struct FrameExtents
+{
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    bool none() const { return left == 0 && top == 0 && right == 0 && bottom == 0; }
+    bool operator==(const FrameExtents &) const = default;
+};
+
+// The client extent that gives a window the outer extent with the frame's two sides.
+int clientWidthFor(int outerWidth, const FrameExtents &frame);
+int clientHeightFor(int outerHeight, const FrameExtents &frame);
+
+// The main window's client height: the outer height less the frame, or the design height
+// where no window manager frames the window.
+int mainClientHeight(int outerHeight, const FrameExtents &frame, int designClientHeight);
+
+// Where a window's outer frame starts when it is centred on a screen extent (truncating).
+int centredOuterStart(int screenExtent, int outerExtent);
+
+// The inspector's client size: its outer frame reaches from the screen's left edge to the main
+// window's outer left (never narrower than its design width) and has the design outer height.
+struct ClientSize
+{
+    int width = 0;
+    int height = 0;
+    bool operator==(const ClientSize &) const = default;
+};
+
+ClientSize inspectorClientSize(int hostOuterLeft, int designClientWidth, int designOuterHeight,
+                               const FrameExtents &frame);
+
 // A rectangle of pixels, all bounds inclusive.
 struct PixelSquare
 {

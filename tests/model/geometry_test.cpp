@@ -70,6 +70,65 @@ TEST(MainWindowPosition, RightEdgeAndTruncatedCentre)
     EXPECT_THROW(mainWindowLeft(std::numeric_limits<int>::min(), 1), ModelError);
 }
 
+// --- outer sizes: what the window manager's frame leaves for the client ---
+
+// Frames measured under openbox: a resizable window gets a 5-pixel handle below, a fixed-size
+// one only the 1-pixel border.
+constexpr FrameExtents Openbox{1, 20, 1, 5};
+constexpr FrameExtents OpenboxFixed{1, 20, 1, 1};
+constexpr FrameExtents NoFrame{};
+
+struct MainHeightCase
+{
+    FrameExtents frame;
+    int clientHeight;
+};
+
+class MainClientHeight : public ::testing::TestWithParam<MainHeightCase>
+{};
+
+TEST_P(MainClientHeight, FollowsTheFrameOrKeepsTheDesign)
+{
+    const MainHeightCase &c = GetParam();
+    EXPECT_EQ(mainClientHeight(957, c.frame, 927), c.clientHeight);
+}
+
+INSTANTIATE_TEST_SUITE_P(Frames, MainClientHeight,
+                         ::testing::Values(MainHeightCase{NoFrame, 927},
+                                           MainHeightCase{OpenboxFixed, 936},
+                                           MainHeightCase{Openbox, 932},
+                                           MainHeightCase{{4, 26, 4, 4}, 927},
+                                           MainHeightCase{{0, 1, 0, 0}, 956}));
+
+TEST(OuterSizes, ClientIsTheOuterLessBothSides)
+{
+    EXPECT_EQ(clientWidthFor(268, Openbox), 266);
+    EXPECT_EQ(clientHeightFor(447, Openbox), 422);
+    EXPECT_EQ(clientWidthFor(268, NoFrame), 268);
+    EXPECT_EQ(clientHeightFor(5, {0, 20, 0, 5}), -20);
+    EXPECT_THROW(clientWidthFor(std::numeric_limits<int>::min(), {0, 0, 1, 0}), ModelError);
+}
+
+TEST(OuterSizes, CentredByTheOuterFrame)
+{
+    // The about box (250 x 322 client) on 1280 x 1024.
+    EXPECT_EQ(centredOuterStart(1280, 250 + 2), 514);
+    EXPECT_EQ(centredOuterStart(1024, 322 + 21), 340);
+    EXPECT_EQ(centredOuterStart(1024, 322), 351);
+    // A window higher than the screen starts above it, truncating toward zero.
+    EXPECT_EQ(centredOuterStart(768, 957), -94);
+    EXPECT_EQ(centredOuterStart(300, 301), 0);
+}
+
+TEST(OuterSizes, InspectorReachesTheMainWindow)
+{
+    EXPECT_EQ(inspectorClientSize(268, 141, 447, Openbox), (ClientSize{266, 422}));
+    EXPECT_EQ(inspectorClientSize(268, 141, 447, NoFrame), (ClientSize{268, 447}));
+    // On a narrow screen the main window leaves less room than the design width.
+    EXPECT_EQ(inspectorClientSize(12, 141, 447, Openbox), (ClientSize{141, 422}));
+    EXPECT_EQ(inspectorClientSize(-212, 141, 447, {2, 2, 2, 2}), (ClientSize{141, 443}));
+}
+
 // --- corner marks ---
 
 TEST(CornerMarks, CentredOnTheCornersInOrder)
