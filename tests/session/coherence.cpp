@@ -13,6 +13,7 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTabBar>
+#include <QTest>
 
 #include <cstring>
 
@@ -186,6 +187,11 @@ QStringList CoherenceCheck::problems() const
 
 QStringList CoherenceCheck::screenProblems() const
 {
+    const bool realDisplay = QGuiApplication::platformName() != QLatin1String("offscreen");
+    // A real display repaints what a moved or closed window uncovered after the server's
+    // exposure events: those are let in first.
+    if (realDisplay)
+        QTest::qWait(50);
     const QWidget *view = m_editor.main->sheetView();
     const QWidget *window = view->window();
     const QPoint origin = view->mapTo(window, QPoint(0, 0));
@@ -196,16 +202,18 @@ QStringList CoherenceCheck::screenProblems() const
             .toImage()
             .convertToFormat(QImage::Format_RGB32);
     const QImage &fore = m_editor.main->sheet().foreground();
-    if (QGuiApplication::platformName() != QLatin1String("offscreen") &&
-        shown.size() == fore.size()) {
+    if (realDisplay && shown.size() == fore.size()) {
         // On a real display other windows may stand over the sheet; what they cover is theirs.
         QPainter painter(&shown);
         const QRect sheet(view->mapToGlobal(QPoint(0, 0)), view->size());
         for (const QWidget *other : QApplication::topLevelWidgets()) {
             if (other == window || !other->isVisible())
                 continue;
-            const QRect covered =
-                other->frameGeometry().intersected(sheet).translated(-sheet.topLeft());
+            // The window manager's border may lie a pixel or two beyond the frame Qt knows.
+            const QRect covered = other->frameGeometry()
+                                      .adjusted(-2, -2, 2, 2)
+                                      .intersected(sheet)
+                                      .translated(-sheet.topLeft());
             if (!covered.isEmpty())
                 painter.drawImage(covered.topLeft(), fore.copy(covered));
         }

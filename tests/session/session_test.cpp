@@ -1,5 +1,7 @@
 #include "usersession.h"
 
+#include <QGuiApplication>
+#include <QTest>
 #include <QtGlobal>
 
 #include <gtest/gtest.h>
@@ -37,6 +39,12 @@ void runSession(std::uint32_t seed)
 {
     previousHandler = qInstallMessageHandler(quietHandler);
     Editor editor;
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
+        // On a real display the sheet takes its size once the window manager has framed the
+        // window; the session starts from that size.
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(editor.main));
+        QTest::qWait(300);
+    }
     UserSession session(editor, seed);
     const QString report = session.run(sessionSteps());
     qInstallMessageHandler(previousHandler);
