@@ -52,6 +52,10 @@ void runSession(std::uint32_t seed)
     EXPECT_TRUE(report.isEmpty()) << report.toStdString();
     // A session that never places anything would test little.
     EXPECT_GT(session.placedCount(), 0);
+    // The usable sheet is 41 x 35 cells; a filling session covers it within the full length.
+    if (session.fillsSheet() && sessionSteps() >= DefaultSteps) {
+        EXPECT_EQ(session.coveredCells(), 41 * 35);
+    }
 }
 
 class RandomSession : public ::testing::TestWithParam<std::uint32_t>

@@ -125,8 +125,19 @@ void UserSession::step()
         useOpenMenu();
         return;
     }
+    // A session that fills the sheet places the chosen tool more often than it does anything else.
+    if (m_fillsSheet && firstFreeCell()) {
+        if (m_expected.pressed != PointerTool && chance(70)) {
+            clickSheet();
+            return;
+        }
+        if (m_expected.pressed == PointerTool && chance(30)) {
+            clickPalette(22); // the one-cell text element fits every free cell
+            return;
+        }
+    }
     const int roll = uniform(1, 100);
-    if (m_fillsSheet && roll <= 17 && chance(40))
+    if (m_fillsSheet && roll <= 17 && chance(95))
         clickPalette(22); // the one-cell text element fits every free cell
     else if (roll <= 17)
         clickPalette(uniform(1, 23));
@@ -175,6 +186,12 @@ void UserSession::step()
         showAbout();
     else
         closeAbout();
+}
+
+int UserSession::coveredCells() const
+{
+    return int(std::count_if(m_expected.occupancy.begin(), m_expected.occupancy.end(),
+                             [](int number) { return number != 0; }));
 }
 
 QString UserSession::summary() const

@@ -35,6 +35,8 @@ public:
     QString run(int steps);
 
     int placedCount() const { return int(m_expected.placed.size()); }
+    int coveredCells() const;
+    bool fillsSheet() const { return m_fillsSheet; }
     // How often each kind of operation ran, for the test's output.
     QString summary() const;
 

@@ -72,7 +72,7 @@ std::optional<QPoint> UserSession::firstFreeCell()
 
 QPoint UserSession::sheetPoint()
 {
-    if (m_fillsSheet && m_expected.pressed != PointerTool && chance(70)) {
+    if (m_fillsSheet && m_expected.pressed != PointerTool && chance(90)) {
         if (const std::optional<QPoint> free = firstFreeCell())
             return *free;
     }
