@@ -105,6 +105,11 @@ public:
     QStringList elementShownValues(int number) const;
     QStringList tabTexts(int number) const;
     const PlacedElement *element(int number) const;
+    // Number of the element covering the cell, 0 where it is free; cells counted from 1.
+    int cellAt(int column, int row) const
+    {
+        return occupancy[std::size_t((row - 1) * 43 + column - 1)];
+    }
 
     int columns;
     int rows;

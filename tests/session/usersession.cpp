@@ -199,13 +199,11 @@ QString UserSession::summary() const
     QStringList parts;
     for (const auto &[kind, n] : m_counts)
         parts << QStringLiteral("%1 %2").arg(QString::fromStdString(kind)).arg(n);
-    const auto covered = std::count_if(m_expected.occupancy.begin(), m_expected.occupancy.end(),
-                                       [](int number) { return number != 0; });
     return QStringLiteral("Startwert %1 (Verlauf %2): %3 Elemente auf %4 Zellen; ")
                .arg(m_seed)
                .arg(m_fingerprint, 16, 16, QLatin1Char('0'))
                .arg(m_expected.placed.size())
-               .arg(covered) +
+               .arg(coveredCells()) +
            parts.join(QStringLiteral(", "));
 }
 

@@ -64,7 +64,7 @@ std::optional<QPoint> UserSession::firstFreeCell()
     // A one-cell element fits where its cell and the column right of it lie on the sheet.
     for (int row = 1; row <= m_expected.rows; ++row)
         for (int column = 1; column < m_expected.columns; ++column)
-            if (m_expected.occupancy[std::size_t((row - 1) * 43 + column - 1)] == 0)
+            if (m_expected.cellAt(column, row) == 0)
                 return QPoint((column - 1) * Cell + uniform(0, 11),
                               (row - 1) * Cell + uniform(0, 11));
     return std::nullopt;
