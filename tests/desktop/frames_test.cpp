@@ -44,7 +44,7 @@ QMargins announcedFrame(const QWidget &window)
 // that follow the framing arrive. The frame Qt knows must be the one the window manager drew.
 void waitFramed(QWidget &window)
 {
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window)) << window.objectName().toStdString();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window, 20000)) << window.objectName().toStdString();
     if (windowManagerRuns()) {
         ASSERT_TRUE(
             QTest::qWaitFor([&] { return window.frameGeometry() != window.geometry(); }, 5000))
@@ -86,8 +86,16 @@ protected:
                 return;
             }
             waitFramed(*dialog);
-            opened.frame = dialog->frameGeometry();
             const auto *cancel = dialog->findChild<QPushButton *>(QStringLiteral("CancelButton"));
+            // On a loaded machine the placement after the framing may still be on its way.
+            QTest::qWaitFor(
+                [&] {
+                    return dialog->frameGeometry().topLeft() ==
+                               besideTheInspector(dialog->frameGeometry().height()) &&
+                           cancel->x() > 0;
+                },
+                5000);
+            opened.frame = dialog->frameGeometry();
             opened.cancelLeft = cancel->x();
             opened.cancelWidth = cancel->width();
             dialog->reject();

@@ -42,7 +42,7 @@ void runSession(std::uint32_t seed)
     if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
         // On a real display the sheet takes its size once the window manager has framed the
         // window; the session starts from that size.
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(editor.main));
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(editor.main, 20000));
         QTest::qWait(300);
     }
     UserSession session(editor, seed);
