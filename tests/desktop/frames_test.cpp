@@ -88,7 +88,7 @@ protected:
             waitFramed(*dialog);
             const auto *cancel = dialog->findChild<QPushButton *>(QStringLiteral("CancelButton"));
             // On a loaded machine the placement after the framing may still be on its way.
-            QTest::qWaitFor(
+            (void)QTest::qWaitFor(
                 [&] {
                     return dialog->frameGeometry().topLeft() ==
                                besideTheInspector(dialog->frameGeometry().height()) &&
