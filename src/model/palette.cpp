@@ -8,8 +8,7 @@ namespace talvex {
 
 namespace {
 
-constexpr const char *ChosenHints[] = {"Leiterart: Zahlenwerte", "Leiterart: Verteilungen",
-                                       "Leiterart: Entscheidungen"};
+constexpr const char *KindNames[] = {"Zahlenwerte", "Verteilungen", "Entscheidungen"};
 constexpr const char *UnchosenHint = "Leiterart auswählen";
 
 // The five classes that exist for every conductor kind and carry it in their status text.
@@ -153,7 +152,13 @@ void PaletteState::returnToPointerTool()
 std::string PaletteState::selectorHint(int selector) const
 {
     checkIndex(selector, NumericValues, Decisions, "Leiterart-Auswahl");
-    return selector == m_conductorKind ? ChosenHints[selector] : UnchosenHint;
+    return selector == m_conductorKind ? "Leiterart: " + conductorKindName(selector) : UnchosenHint;
+}
+
+std::string conductorKindName(int kind)
+{
+    checkIndex(kind, NumericValues, Decisions, "Leiterart");
+    return KindNames[kind];
 }
 
 } // namespace talvex

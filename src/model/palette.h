@@ -18,6 +18,10 @@ enum : std::uint8_t
     Decisions = 2
 };
 
+// "Zahlenwerte", "Verteilungen" or "Entscheidungen" for kind 0, 1 or 2; throws ModelError
+// otherwise.
+std::string conductorKindName(int kind);
+
 // Lowers the first character of text: ASCII A to Z and the umlauts Ä, Ö, Ü; nothing else.
 std::string LowerFirstLetter(std::string_view text);
 
