@@ -1,6 +1,7 @@
 #include "app/application.h"
 
 #include "app/errorreport.h"
+#include "app/keynames.h"
 #include "model/modelerror.h"
 
 namespace talvex {
@@ -11,6 +12,7 @@ TalvexApplication::TalvexApplication(int &argc, char **argv)
     // The name, not the display name: Qt appends a display name to every window caption.
     setApplicationName(QStringLiteral("Dynamischer Ökonomie/Ökologie-Modellierer"));
     setFont(editorFont());
+    installTranslator(new GermanKeyNames(this));
 }
 
 QFont TalvexApplication::editorFont()

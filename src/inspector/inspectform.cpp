@@ -1,5 +1,7 @@
 #include "inspector/inspectform.h"
 
+#include "inspector/accessibility.h"
+
 #include "inspector/currentdata.h"
 #include "inspector/dataform.h"
 #include "inspector/framefollower.h"
@@ -53,6 +55,7 @@ TInspectForm::TInspectForm(InspectorHost &host, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
     , m_host(host)
 {
+    setAccessibleRole(this, QAccessible::Window);
     setObjectName(QStringLiteral("InspectForm"));
     setWindowTitle(QStringLiteral("Merkmal-Einstellung"));
     setFont(QFont(font().family(), 8));
@@ -69,6 +72,8 @@ TInspectForm::TInspectForm(InspectorHost &host, QWidget *parent)
     ComponLabel->move(0, 2);
     ComboBox = new QComboBox(ComponTopPanel);
     ComboBox->setObjectName(QStringLiteral("ComboBox"));
+    // Before the name: setting it makes Qt build the accessible interface.
+    exposeNamedComboBox(ComboBox);
     ComboBox->setAccessibleName(QStringLiteral("aktuelles Element"));
     ComponLabel->setBuddy(ComboBox);
     ComboBox->setEditable(false);

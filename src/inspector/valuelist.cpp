@@ -4,10 +4,10 @@
 #include "model/inputmask.h"
 
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QHash>
 #include <QHeaderView>
 #include <QHelpEvent>
-#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
@@ -126,6 +126,13 @@ private:
     QToolButton *m_button = nullptr;
 };
 
+QToolButton *ellipsisButtonOf(QWidget *editor)
+{
+    return editor ? editor->findChild<QToolButton *>(QStringLiteral("EllipsisButton"),
+                                                     Qt::FindDirectChildrenOnly)
+                  : nullptr;
+}
+
 } // namespace
 
 // Creates the in-place editor that fits an item's properties and moves text between it and the
@@ -223,6 +230,14 @@ protected:
                 return true;
             }
         }
+        if (edit && event->type() == QEvent::KeyPress &&
+            ValueListEditor::opensEllipsis(static_cast<QKeyEvent *>(event), edit->isReadOnly())) {
+            // Return, F2 and (where nothing can be typed) Space press the "..." button.
+            if (auto *button = ellipsisButtonOf(edit)) {
+                button->click();
+                return true;
+            }
+        }
         if (edit && event->type() == QEvent::KeyPress) {
             const int key = static_cast<QKeyEvent *>(event)->key();
             if (key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -262,6 +277,7 @@ private:
                          [list = m_list, edit] { list->commitFromEditor(edit); });
         if (props.style == ValueListEditor::EditStyle::Ellipsis) {
             QToolButton *button = edit->addEllipsisButton();
+            button->setAccessibleName(m_list->key(index.row()) + QStringLiteral(" bearbeiten"));
             QObject::connect(button, &QToolButton::clicked, m_list,
                              [list = m_list, at = QPersistentModelIndex(index)] {
                                  if (at.isValid())
@@ -457,8 +473,40 @@ void ValueListEditor::setValueColumnWidth(int width)
 
 bool ValueListEditor::isTabStop(int item) const
 {
-    // A read-only pick list still lets the user pick; other read-only values take nothing.
-    return isItem(item) && (!props(item).readOnly || props(item).style == EditStyle::PickList);
+    // A read-only pick list still lets the user pick and a read-only ellipsis value still opens
+    // its editor; other read-only values take nothing.
+    return isItem(item) && (!props(item).readOnly || props(item).style != EditStyle::Plain);
+}
+
+bool ValueListEditor::opensEllipsis(const QKeyEvent *event, bool readOnly)
+{
+    if ((event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_F2:
+        return true;
+    case Qt::Key_Space:
+        return readOnly;
+    default:
+        return false;
+    }
+}
+
+void ValueListEditor::keyPressEvent(QKeyEvent *event)
+{
+    // The current row's standing editor may be open without the focus (after arrow keys): its
+    // button is pressed from here.
+    const int item = currentRow();
+    if (isItem(item) && props(item).style == EditStyle::Ellipsis &&
+        opensEllipsis(event, props(item).readOnly)) {
+        if (QToolButton *button = ellipsisButtonOf(m_delegate->openEditor(item))) {
+            button->click();
+            return;
+        }
+    }
+    QTableWidget::keyPressEvent(event);
 }
 
 int ValueListEditor::nextTabStop(int from, bool forward) const

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+class QKeyEvent;
 class QLineEdit;
 
 namespace talvex {
@@ -58,6 +59,10 @@ public:
     // fits.
     QString clippedKey(int item) const;
 
+    // Whether the key opens an ellipsis item's editor as its "..." button does: Return, F2, and
+    // Space where the value cannot be typed into.
+    static bool opensEllipsis(const QKeyEvent *event, bool readOnly);
+
     void setKeyColumnWidth(int width);
     void setValueColumnWidth(int width);
 
@@ -73,6 +78,7 @@ protected:
     void focusInEvent(QFocusEvent *event) override;
     bool edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) override;
     bool viewportEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     friend class ValueListDelegate;

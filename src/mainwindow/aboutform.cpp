@@ -1,5 +1,6 @@
 #include "mainwindow/aboutform.h"
 
+#include "inspector/accessibility.h"
 #include "inspector/framefollower.h"
 #include "inspector/readonlyinput.h"
 #include "model/geometry.h"
@@ -32,6 +33,7 @@ QFont memoFont()
 TAboutTalvexForm::TAboutTalvexForm(const Pictures &pictures, QWidget *parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
+    setAccessibleRole(this, QAccessible::Dialog);
     setObjectName(QStringLiteral("AboutTalvexForm"));
     setWindowTitle(QStringLiteral("Über Talvex™..."));
     setFixedSize(250, 322);

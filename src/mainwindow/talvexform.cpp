@@ -1,10 +1,12 @@
 #include "mainwindow/talvexform.h"
 
+#include "inspector/accessibility.h"
 #include "inspector/framefollower.h"
 #include "inspector/inspectform.h"
 #include "mainwindow/aboutform.h"
 #include "mainwindow/compactstyle.h"
 #include "mainwindow/palettelayout.h"
+#include "mainwindow/rovingfocus.h"
 #include "mainwindow/sheetview.h"
 #include "model/elementmodel.h"
 #include "model/fatal.h"
@@ -12,15 +14,18 @@
 #include "model/placing.h"
 #include "pictures/ink.h"
 
+#include <QAccessible>
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QCursor>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
@@ -87,7 +92,9 @@ constexpr std::array<LeftButtonInfo, 7> LeftBotButtons = {{
     {"ExitTBtn", 6, "Beenden", true},
 }};
 
-// The sheet panel: one pixel of border around a raised bevel of four.
+// The sheet panel: one pixel of border around a raised bevel of four. While the sheet has the
+// focus the border and the bevel's outer ring show it in the highlight colour; the sheet
+// picture itself stays as it is.
 class BevelPanel : public QFrame
 {
 public:
@@ -97,9 +104,19 @@ protected:
     void paintEvent(QPaintEvent *) override
     {
         QPainter painter(this);
-        painter.setPen(palette().color(QPalette::Dark));
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
         qDrawShadePanel(&painter, rect().adjusted(1, 1, -1, -1), palette(), false, 4);
+        const bool focused = focusProxyHasFocus();
+        painter.setPen(palette().color(focused ? QPalette::Highlight : QPalette::Dark));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        if (focused)
+            painter.drawRect(rect().adjusted(1, 1, -2, -2));
+    }
+
+private:
+    bool focusProxyHasFocus() const
+    {
+        const QWidget *focus = QApplication::focusWidget();
+        return focus && focus->parentWidget() == this;
     }
 };
 
@@ -140,6 +157,7 @@ TTalvexForm::TTalvexForm(QWidget *parent, int clientHeight)
     createSheetPanel();
     column->addWidget(m_foregroundPanel, 1);
     createStatusBar();
+    createKeyboardAccess();
 
     FormCreate();
 }
@@ -196,7 +214,10 @@ void TTalvexForm::createMenus()
     addItem(files, "PrnSetup", "Druckereinstellungen");
     addItem(files, "Print", "Drucken");
     files->addSeparator();
-    connect(addItem(files, "Exit", "Beenden"), &QAction::triggered, this, &TTalvexForm::ExitClick);
+    QAction *exit = addItem(files, "Exit", "Beenden");
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    exit->setShortcutContext(Qt::ApplicationShortcut);
+    connect(exit, &QAction::triggered, this, &TTalvexForm::ExitClick);
 
     QMenu *edit = addMenu("Edit", "Bearbeiten ");
     addItem(edit, "Undo", "Rückgängig");
@@ -306,10 +327,15 @@ void TTalvexForm::createTopPanel()
         selector->setGeometry(1, 25 + kind * 10, 26, 10);
         m_selectorCanvas[static_cast<std::size_t>(kind)] = QImage(26, 10, QImage::Format_RGB32);
         m_selectorCanvas[static_cast<std::size_t>(kind)].fill(ink::Silver);
+        selector->setAccessibleName(QString::fromStdString(conductorKindName(kind)));
         connect(selector, &ClickableImage::clicked, this,
                 [this, kind] { chooseConductorKind(kind); });
         m_selectors[static_cast<std::size_t>(kind)] = selector;
     }
+    // The three selectors are one radio group: Up and Down choose the neighbouring kind.
+    m_kindFocus = new RovingFocus(RovingFocus::Axis::Vertical, true, this);
+    m_kindFocus->setMembers({m_selectors.begin(), m_selectors.end()},
+                            [this](int kind) { m_selectors[std::size_t(kind)]->click(); });
     // Only the decisions selector erases the outline; the other two keep it.
     attachTopPanelMouseMove(m_selectors[2]);
     m_selectors[0]->setAttribute(Qt::WA_NoMousePropagation);
@@ -357,6 +383,7 @@ void TTalvexForm::createPalette(QWidget *rightPanel)
 
     const std::span<const PaletteButton> separators = paletteSeparatorsAfter();
     std::size_t separator = 0;
+    QList<QWidget *> buttons;
     for (int position = 1; position <= PaletteButtonCount; ++position) {
         const PaletteButton shown = paletteButtonAt(position);
         QAction *action = m_paletteActions[slot(shown)];
@@ -366,6 +393,7 @@ void TTalvexForm::createPalette(QWidget *rightPanel)
         button->setAccessibleName(action->toolTip());
         button->setFixedSize(31, 30);
         button->setAttribute(Qt::WA_NoMousePropagation);
+        buttons.append(button);
         if (separator < separators.size() && separators[separator] == shown) {
             auto *gap = new QFrame;
             gap->setObjectName(QStringLiteral("Separator%1").arg(separator + 1));
@@ -376,6 +404,10 @@ void TTalvexForm::createPalette(QWidget *rightPanel)
             ++separator;
         }
     }
+    // One tab stop for the palette; Return clicks the focused button, Space does it anyway.
+    m_paletteFocus = new RovingFocus(RovingFocus::Axis::Horizontal, false, this);
+    m_paletteFocus->setMembers(
+        buttons, [buttons](int member) { static_cast<QToolButton *>(buttons[member])->click(); });
 }
 
 void TTalvexForm::createSheetPanel()
@@ -387,7 +419,13 @@ void TTalvexForm::createSheetPanel()
     m_sheetView->setObjectName(QStringLiteral("ForegroundImg"));
     m_sheetView->setAccessibleName(QStringLiteral("Zeichenfläche"));
     connect(m_sheetView, &SheetView::mouseMoved, this, &TTalvexForm::ForegroundImgMouseMove);
-    connect(m_sheetView, &SheetView::mousePressed, this, &TTalvexForm::ForegroundImgMouseDown);
+    connect(m_sheetView, &SheetView::mousePressed, this,
+            [this](Qt::MouseButton button, QPoint position, QPoint globalPosition) {
+                ForegroundImgMouseDown(button, position, globalPosition);
+            });
+    // Escape on the sheet is a click on the pointer tool.
+    connect(m_sheetView, &SheetView::escapePressed, this,
+            [this] { paletteButton(PaletteButton::PointerTBtn)->click(); });
 }
 
 void TTalvexForm::createStatusBar()
@@ -403,7 +441,9 @@ void TTalvexForm::createStatusBar()
     for (std::size_t i = 0; i < Widths.size(); ++i) {
         auto *panel = new QLabel;
         panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
-        panel->setAccessibleName(text(Names[i]));
+        // Assistive technology reads the panel's text as its name; the description says which
+        // panel it is.
+        panel->setAccessibleDescription(text(Names[i]));
         panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
         panel->setFixedWidth(Widths[i]);
         bar->addWidget(panel);
@@ -412,6 +452,76 @@ void TTalvexForm::createStatusBar()
     m_statusPanels[1]->setText(QStringLiteral("Entwurfsmodus"));
     // The status bar does not erase the pointer outline: its moves stop here.
     bar->setAttribute(Qt::WA_NoMousePropagation);
+}
+
+void TTalvexForm::createKeyboardAccess()
+{
+    // Tab walks palette, conductor kinds and sheet in this order.
+    QList<QWidget *> chain = m_paletteFocus->members();
+    chain += m_kindFocus->members();
+    // Qt orders only widgets that take the focus: the stops are set again afterwards.
+    for (QWidget *member : std::as_const(chain))
+        member->setFocusPolicy(Qt::TabFocus);
+    chain.append(m_sheetView);
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
+    m_paletteFocus->setStop(m_paletteFocus->stop());
+    m_kindFocus->setStop(m_kindFocus->stop());
+
+    // F6 works in the inspector too; a modal editor blocks it as it blocks the windows.
+    auto *nextArea = new QShortcut(QKeySequence(Qt::Key_F6), this);
+    nextArea->setContext(Qt::ApplicationShortcut);
+    connect(nextArea, &QShortcut::activated, this, [this] { cycleFocusArea(true); });
+    auto *previousArea = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F6), this);
+    previousArea->setContext(Qt::ApplicationShortcut);
+    connect(previousArea, &QShortcut::activated, this, [this] { cycleFocusArea(false); });
+
+    auto *menus = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(menus, &QShortcut::activated, this,
+            [this] { menuBar()->setActiveAction(menuBar()->actions().constFirst()); });
+}
+
+std::optional<FocusArea> TTalvexForm::focusArea() const
+{
+    const QWidget *focus = QApplication::focusWidget();
+    if (m_inspector &&
+        (QApplication::activeWindow() == m_inspector || (focus && focus->window() == m_inspector)))
+        return FocusArea::Inspector;
+    if (!focus)
+        return std::nullopt;
+    if (m_paletteFocus->members().contains(focus))
+        return FocusArea::Palette;
+    if (m_kindFocus->members().contains(focus))
+        return FocusArea::ConductorKinds;
+    if (focus == m_sheetView)
+        return FocusArea::Sheet;
+    return std::nullopt;
+}
+
+void TTalvexForm::cycleFocusArea(bool forward)
+{
+    const bool inspectorShown = m_inspector && m_inspector->isVisible();
+    const FocusArea next = nextFocusArea(focusArea(), forward, inspectorShown);
+    if (next == FocusArea::Inspector) {
+        m_inspector->raise();
+        m_inspector->activateWindow();
+        QWidget *last = m_inspector->focusWidget();
+        (last ? last : static_cast<QWidget *>(m_inspector->ComboBox))
+            ->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    activateWindow();
+    switch (next) {
+    case FocusArea::Palette:
+        m_paletteFocus->focusStop(Qt::OtherFocusReason);
+        break;
+    case FocusArea::ConductorKinds:
+        m_kindFocus->focusStop(Qt::OtherFocusReason);
+        break;
+    default:
+        m_sheetView->setFocus(Qt::OtherFocusReason);
+        break;
+    }
 }
 
 void TTalvexForm::attachTopPanelMouseMove(QWidget *widget)
@@ -567,9 +677,20 @@ void TTalvexForm::syncPalette()
         m_selectors[k]->setImage(m_selectorCanvas[k]);
         const QString hint = QString::fromStdString(m_palette.selectorHint(kind));
         m_selectors[k]->setToolTip(hint);
-        m_selectors[k]->setAccessibleName(hint);
+        m_selectors[k]->setChecked(kind == m_palette.conductorKind());
     }
-    m_statusPanels[0]->setText(QString::fromStdString(m_palette.statusText()));
+    m_kindFocus->setStop(m_palette.conductorKind());
+    for (int position = 1; position <= PaletteButtonCount; ++position)
+        if (m_palette.isPressed(paletteButtonAt(position)))
+            m_paletteFocus->setStop(position - 1);
+
+    const QString status = QString::fromStdString(m_palette.statusText());
+    if (m_statusPanels[0]->text() != status) {
+        m_statusPanels[0]->setText(status);
+        // Screen readers say the new preselection.
+        QAccessibleEvent changed(m_statusPanels[0], QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
 }
 
 void TTalvexForm::ChooseTool(PaletteButton button)
@@ -655,13 +776,14 @@ void TTalvexForm::OrientClick()
         TopPanelMouseMove();
 }
 
-void TTalvexForm::ForegroundImgMouseDown(Qt::MouseButton button, QPoint position)
+void TTalvexForm::ForegroundImgMouseDown(Qt::MouseButton button, QPoint position,
+                                         std::optional<QPoint> menuAt)
 {
     switch (button) {
     case Qt::RightButton:
         if (orientMenuOffered(m_palette.outlineWidth(), m_palette.outlineHeight(),
                               m_palette.chosenCategory().orientable != 0))
-            m_orientPopupMenu->popup(QCursor::pos());
+            m_orientPopupMenu->popup(menuAt.value_or(QCursor::pos()));
         return;
     case Qt::LeftButton:
         if (!m_palette.pointerToolActive())
@@ -686,6 +808,7 @@ void TTalvexForm::placeElement(QPoint position)
     RefreshSheet();
     m_inspector->appendElementEntry(number, QString::fromStdString(placed->category.name));
     m_inspector->setCellImage(kindTile(placed->firstTile));
+    m_sheetView->announceElementPlaced(number);
 
     switch (m_palette.chosenToolClass()) {
     case ToolClassOf(PaletteButton::TextTBtn):

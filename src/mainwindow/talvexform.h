@@ -2,12 +2,14 @@
 
 #include "inspector/inspectorhost.h"
 #include "mainwindow/sheet.h"
+#include "model/focusorder.h"
 #include "model/palette.h"
 #include "pictures/pictures.h"
 
 #include <QMainWindow>
 
 #include <array>
+#include <optional>
 
 class QAction;
 class QFrame;
@@ -20,6 +22,7 @@ namespace talvex {
 
 class ClickableImage;
 class FrameFollower;
+class RovingFocus;
 class SheetView;
 class TAboutTalvexForm;
 class TInspectForm;
@@ -71,9 +74,15 @@ public:
     void ChooseTool(PaletteButton button);
     void chooseConductorKind(int kind);
     void ForegroundImgMouseMove(QPoint position);
-    void ForegroundImgMouseDown(Qt::MouseButton button, QPoint position);
+    // menuAt is where a right click's menu opens: the mouse's or the keyboard pointer's place on
+    // the screen; without it the mouse's current place.
+    void ForegroundImgMouseDown(Qt::MouseButton button, QPoint position,
+                                std::optional<QPoint> menuAt = std::nullopt);
     void OrientClick();
     void ShowInspector();
+    // F6 and Shift+F6: the next or previous of palette, conductor kinds, sheet and inspector.
+    void cycleFocusArea(bool forward);
+    std::optional<FocusArea> focusArea() const;
 
     // What the user sees, for tests and tools.
     QString statusText(int panel) const;
@@ -102,6 +111,7 @@ private:
     void createSheetPanel();
     void createStatusBar();
     void attachTopPanelMouseMove(QWidget *widget);
+    void createKeyboardAccess();
     // Repaints the part of the visible sheet that changed.
     void updateSheet(const QRect &changed);
     void syncPalette();
@@ -127,6 +137,8 @@ private:
     std::array<QImage, 3> m_selectorCanvas;
     std::array<QAction *, PaletteButtonCount> m_paletteActions{};
     std::array<QLabel *, 4> m_statusPanels{};
+    RovingFocus *m_paletteFocus = nullptr;
+    RovingFocus *m_kindFocus = nullptr;
     QAction *m_attributeInspect = nullptr;
     QMenu *m_orientPopupMenu = nullptr;
     QAction *m_orient = nullptr;

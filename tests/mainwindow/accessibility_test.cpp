@@ -5,9 +5,13 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QTabBar>
+
+#include <algorithm>
 
 #include <gtest/gtest.h>
 
@@ -16,10 +20,15 @@ using talvex::test::Editor;
 
 namespace {
 
-QString accessibleName(QWidget *widget)
+QString accessibleText(QObject *object, QAccessible::Text text)
 {
-    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);
-    return face ? face->text(QAccessible::Name) : QString();
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(object);
+    return face ? face->text(text) : QString();
+}
+
+QString accessibleName(QObject *object)
+{
+    return accessibleText(object, QAccessible::Name);
 }
 
 // Controls a user can reach with the pointer or the keyboard; Qt's own parts of composite
@@ -70,14 +79,235 @@ TEST(Accessibility, NamesAreTheTextsTheUserSees)
               QStringLiteral("Linearer Mischer"));
     EXPECT_EQ(accessibleName(editor.main->paletteButton(PaletteButton::PointerTBtn)),
               QStringLiteral("hebt Vor-Auswahl auf"));
-    EXPECT_EQ(accessibleName(editor.main->selectorImage(1)),
+    // The selectors are named after their kinds; their descriptions are the hints they show.
+    EXPECT_EQ(accessibleName(editor.main->selectorImage(1)), QStringLiteral("Verteilungen"));
+    EXPECT_EQ(accessibleText(editor.main->selectorImage(1), QAccessible::Description),
               QStringLiteral("Leiterart: Verteilungen"));
     editor.clickSelector(2);
-    EXPECT_EQ(accessibleName(editor.main->selectorImage(2)),
-              QStringLiteral("Leiterart: Entscheidungen"));
-    EXPECT_EQ(accessibleName(editor.main->selectorImage(1)), QStringLiteral("Leiterart auswählen"));
+    EXPECT_EQ(accessibleName(editor.main->selectorImage(2)), QStringLiteral("Entscheidungen"));
+    EXPECT_EQ(accessibleText(editor.main->selectorImage(1), QAccessible::Description),
+              QStringLiteral("Leiterart auswählen"));
     EXPECT_EQ(accessibleName(editor.inspector->CommonValueList),
               QStringLiteral("Zell-übergreifende Merkmale"));
-    // Qt reads a combo box's current entry as its name; the list's own name is kept beside it.
-    EXPECT_EQ(editor.inspector->ComboBox->accessibleName(), QStringLiteral("aktuelles Element"));
+    // The element list keeps its label as name, the current entry is its value.
+    editor.place(PaletteButton::MarketTBtn, 3, 2);
+    EXPECT_EQ(accessibleName(editor.inspector->ComboBox), QStringLiteral("aktuelles Element"));
+    EXPECT_EQ(accessibleText(editor.inspector->ComboBox, QAccessible::Value),
+              QStringLiteral("0001  Markt"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(editor.inspector->ComboBox)->role(),
+              QAccessible::ComboBox);
+}
+
+namespace {
+
+// Records what assistive technology hears while it lives.
+class Heard
+{
+public:
+    struct Event
+    {
+        QAccessible::Event type;
+        QString name;
+    };
+
+    Heard()
+        : m_wasActive(QAccessible::isActive())
+    {
+        current = this;
+        QAccessible::installUpdateHandler(&Heard::record);
+        QAccessible::setActive(true);
+    }
+    ~Heard()
+    {
+        QAccessible::installUpdateHandler(nullptr);
+        QAccessible::setActive(m_wasActive);
+        current = nullptr;
+    }
+
+    // Qt hands events on only while a bridge to assistive technology is up: on a desktop with
+    // an accessibility bus, not offscreen.
+    static bool listening()
+    {
+        if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+            return false;
+        return QTest::qWaitFor([] { return QAccessible::isActive(); }, 3000);
+    }
+
+    bool heard(QAccessible::Event type, const QString &name) const
+    {
+        return std::any_of(events.begin(), events.end(),
+                           [&](const Event &e) { return e.type == type && e.name == name; });
+    }
+
+    QList<Event> events;
+
+private:
+    static void record(QAccessibleEvent *event)
+    {
+        QAccessibleInterface *face = event->accessibleInterface();
+        current->events.append({event->type(), face ? face->text(QAccessible::Name) : QString()});
+    }
+
+    static inline Heard *current = nullptr;
+    bool m_wasActive;
+};
+
+QAccessibleInterface *face(QObject *object)
+{
+    return QAccessible::queryAccessibleInterface(object);
+}
+
+} // namespace
+
+TEST(Accessibility, TheSelectorsAreARadioGroupWithTheChosenKindChecked)
+{
+    Editor editor;
+    const QString names[] = {"Zahlenwerte", "Verteilungen", "Entscheidungen"};
+    for (int kind = 0; kind < 3; ++kind) {
+        QAccessibleInterface *radio = face(editor.main->selectorImage(kind));
+        EXPECT_EQ(radio->role(), QAccessible::RadioButton);
+        EXPECT_EQ(radio->text(QAccessible::Name), names[kind]);
+        EXPECT_TRUE(radio->state().checkable);
+        EXPECT_EQ(radio->state().checked, kind == Distributions);
+        EXPECT_TRUE(radio->state().focusable) << "a tab stop or reached by the arrows";
+    }
+    QAccessibleActionInterface *press = face(editor.main->selectorImage(0))->actionInterface();
+    ASSERT_NE(press, nullptr);
+    ASSERT_TRUE(press->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    press->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(editor.main->palette().conductorKind(), NumericValues);
+    EXPECT_TRUE(face(editor.main->selectorImage(0))->state().checked);
+    EXPECT_FALSE(face(editor.main->selectorImage(1))->state().checked);
+}
+
+TEST(Accessibility, StatusPanelsReadTheirTextsAndAnnounceThePreselection)
+{
+    Editor editor;
+    const char *panels[] = {"Vorauswahl", "Modus", "Meldung", "Zustand"};
+    for (int i = 0; i < 4; ++i) {
+        QObject *panel = editor.main->findChild<QLabel *>(QStringLiteral("StatusPanel%1").arg(i));
+        EXPECT_EQ(accessibleName(panel), editor.main->statusText(i));
+        EXPECT_EQ(accessibleText(panel, QAccessible::Description), QString::fromUtf8(panels[i]));
+    }
+    EXPECT_EQ(accessibleName(editor.main->findChild<QLabel *>("StatusPanel1")),
+              QStringLiteral("Entwurfsmodus"));
+}
+
+TEST(Accessibility, SeparateWindowsAreWindowsAndDialogs)
+{
+    Editor editor;
+    EXPECT_EQ(face(editor.inspector)->role(), QAccessible::Window);
+    EXPECT_EQ(face(editor.about)->role(), QAccessible::Dialog);
+    EXPECT_EQ(face(editor.lines)->role(), QAccessible::Dialog);
+    EXPECT_EQ(face(editor.data)->role(), QAccessible::Dialog);
+    EXPECT_EQ(face(editor.main)->role(), QAccessible::Window);
+}
+
+TEST(Accessibility, TheSheetListsItsElementsAndTheKeyboardPointersCell)
+{
+    Editor editor;
+    QWidget *sheet = editor.sheet();
+    QAccessibleInterface *canvas = face(sheet);
+    EXPECT_EQ(canvas->role(), QAccessible::Canvas);
+    EXPECT_EQ(canvas->text(QAccessible::Name), QStringLiteral("Zeichenfläche"));
+    EXPECT_EQ(canvas->childCount(), 1) << "only the keyboard pointer's cell";
+
+    editor.place(PaletteButton::MarketTBtn, 3, 2);
+    editor.place(PaletteButton::TextTBtn, 10, 5);
+    ASSERT_EQ(canvas->childCount(), 3);
+    QAccessibleInterface *market = canvas->child(0);
+    EXPECT_EQ(market->role(), QAccessible::Graphic);
+    EXPECT_EQ(market->text(QAccessible::Name), QStringLiteral("0001  Markt"));
+    EXPECT_EQ(market->text(QAccessible::Description),
+              QStringLiteral("Spalte 3, Zeile 2, 5 × 1 Zellen"));
+    EXPECT_EQ(market->rect(), QRect(sheet->mapToGlobal(QPoint(48, 24)), QSize(5 * 24, 24)));
+    EXPECT_EQ(market->parent(), canvas);
+    EXPECT_EQ(canvas->indexOfChild(market), 0);
+    EXPECT_EQ(canvas->childAt(market->rect().right(), market->rect().center().y()), market);
+    EXPECT_EQ(canvas->child(1)->text(QAccessible::Name).right(12), QStringLiteral("Text-Element"));
+    EXPECT_EQ(
+        canvas->childAt(sheet->mapToGlobal(QPoint(2, 2)).x(), sheet->mapToGlobal(QPoint(2, 2)).y()),
+        nullptr);
+
+    // The keyboard pointer's cell is the focused child and says what lies there.
+    editor.main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(editor.main));
+    sheet->setFocus(Qt::TabFocusReason);
+    QAccessibleInterface *pointer = canvas->child(2);
+    EXPECT_EQ(canvas->focusChild(), pointer);
+    EXPECT_TRUE(pointer->state().focused);
+    EXPECT_EQ(pointer->text(QAccessible::Name), QStringLiteral("Spalte 1, Zeile 1"));
+    QTest::keyClick(sheet, Qt::Key_Right);
+    QTest::keyClick(sheet, Qt::Key_Right);
+    QTest::keyClick(sheet, Qt::Key_Down);
+    EXPECT_EQ(pointer->text(QAccessible::Name), QStringLiteral("Spalte 3, Zeile 2, 0001  Markt"));
+    EXPECT_EQ(pointer->rect(), QRect(sheet->mapToGlobal(QPoint(48, 24)), QSize(24, 24)));
+}
+
+TEST(Accessibility, PopupMenuAndPickListAreExposedWhileOpen)
+{
+    Editor editor;
+    editor.main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(editor.main));
+    editor.click(PaletteButton::MarketTBtn);
+    editor.sheet()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(editor.sheet(), Qt::Key_F10, Qt::ShiftModifier);
+    QMenu *menu = editor.main->orientPopupMenu();
+    ASSERT_TRUE(menu->isVisible());
+    QAccessibleInterface *popup = face(menu);
+    EXPECT_EQ(popup->role(), QAccessible::PopupMenu);
+    EXPECT_FALSE(popup->state().invisible);
+    ASSERT_EQ(popup->childCount(), 1);
+    EXPECT_EQ(popup->child(0)->text(QAccessible::Name).trimmed(),
+              QStringLiteral("Orientierung ändern"));
+    menu->close();
+
+    QTest::keyClick(editor.sheet(), Qt::Key_Return);
+    ValueListEditor *list = editor.inspector->ElementValueList;
+    int row = -1;
+    for (int i = 0; i < list->itemCount(); ++i)
+        if (list->key(i) == QStringLiteral("Orientierung"))
+            row = i;
+    ASSERT_GE(row, 0);
+    list->setCurrentCell(row, 1);
+    auto *pick = list->viewport()->findChild<QComboBox *>();
+    ASSERT_NE(pick, nullptr);
+    pick->showPopup();
+    QAccessibleInterface *entries = face(pick->view());
+    EXPECT_EQ(entries->role(), QAccessible::List);
+    EXPECT_FALSE(entries->state().invisible);
+    EXPECT_EQ(entries->childCount(), 2);
+    pick->hidePopup();
+}
+
+// What a screen reader hears as things change. Run by desktop_accessibility on an X desktop with
+// an accessibility bus; offscreen nothing listens and the tests are skipped.
+TEST(AccessibilityEvents, ChoicesPlacingAndTheKeyboardPointerAreAnnounced)
+{
+    if (!Heard::listening())
+        GTEST_SKIP() << "no accessibility bridge on this platform";
+    Editor editor;
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(editor.main, 20000));
+    Heard heard;
+
+    editor.clickSelector(0);
+    EXPECT_TRUE(heard.heard(QAccessible::StateChanged, "Zahlenwerte"));
+    EXPECT_TRUE(heard.heard(QAccessible::StateChanged, "Verteilungen"));
+
+    editor.click(PaletteButton::MarketTBtn);
+    EXPECT_TRUE(heard.heard(QAccessible::NameChanged, QStringLiteral("Markt vorgewählt")));
+    editor.clickSheet(Editor::cellPixel(3, 2));
+    EXPECT_TRUE(heard.heard(QAccessible::ObjectCreated, QStringLiteral("0001  Markt")));
+
+    editor.main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(editor.main));
+    QWidget *sheet = editor.sheet();
+    sheet->setFocus(Qt::TabFocusReason);
+    EXPECT_TRUE(heard.heard(QAccessible::Focus, QStringLiteral("Spalte 1, Zeile 1")));
+    QTest::keyClick(sheet, Qt::Key_Right);
+    QTest::keyClick(sheet, Qt::Key_Right);
+    QTest::keyClick(sheet, Qt::Key_Down);
+    EXPECT_TRUE(heard.heard(QAccessible::Focus, QStringLiteral("Spalte 3, Zeile 2, 0001  Markt")));
+    QTest::keyClick(sheet, Qt::Key_Down);
+    EXPECT_TRUE(heard.heard(QAccessible::Focus, QStringLiteral("Spalte 3, Zeile 3")));
 }

@@ -1,0 +1,293 @@
+#include "mainwindow/sheetaccessible.h"
+
+#include "mainwindow/sheetview.h"
+#include "model/elementmodel.h"
+
+#include <QAccessibleWidget>
+#include <QPointer>
+#include <QWindow>
+
+#include <map>
+
+namespace talvex {
+
+namespace {
+
+QRect globalRect(const QWidget *view, const QRect &local)
+{
+    return QRect(view->mapToGlobal(local.topLeft()), local.size());
+}
+
+// A child of the sheet that is no widget: an element or the keyboard pointer's cell.
+class SheetPartAccessible : public QAccessibleInterface
+{
+public:
+    explicit SheetPartAccessible(SheetView *view)
+        : m_view(view)
+    {}
+
+    bool isValid() const override { return m_view; }
+    QObject *object() const override { return nullptr; }
+    QWindow *window() const override { return m_view ? m_view->window()->windowHandle() : nullptr; }
+    QAccessibleInterface *parent() const override
+    {
+        return m_view ? QAccessible::queryAccessibleInterface(m_view.data()) : nullptr;
+    }
+    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    void setText(QAccessible::Text, const QString &) override {}
+
+protected:
+    QPointer<SheetView> m_view;
+};
+
+class SheetElementAccessible : public SheetPartAccessible
+{
+public:
+    SheetElementAccessible(SheetView *view, int number)
+        : SheetPartAccessible(view)
+        , m_number(number)
+    {}
+
+    bool isValid() const override
+    {
+        return m_view && elementModel().elements.at(m_number).number == m_number;
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        if (!isValid())
+            return {};
+        const Element &element = elementModel().elements.at(m_number);
+        switch (t) {
+        case QAccessible::Name:
+            return QString::fromStdString(elementListEntry(element));
+        case QAccessible::Description:
+            return QString::fromStdString(elementPlacementText(element));
+        default:
+            return {};
+        }
+    }
+    QRect rect() const override
+    {
+        if (!isValid())
+            return {};
+        const PixelRect r = elementModel().elements.at(m_number).pixelRect();
+        return globalRect(m_view, QRect(QPoint(r.left, r.top), QPoint(r.right, r.bottom)));
+    }
+    QAccessible::Role role() const override { return QAccessible::Graphic; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        state.readOnly = true;
+        return state;
+    }
+
+private:
+    int m_number;
+};
+
+class SheetPointerAccessible : public SheetPartAccessible
+{
+public:
+    using SheetPartAccessible::SheetPartAccessible;
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (!m_view)
+            return {};
+        if (t == QAccessible::Name)
+            return m_view->keyboardPointerText();
+        if (t == QAccessible::Description)
+            return QStringLiteral("Tastaturzeiger");
+        return {};
+    }
+    QRect rect() const override
+    {
+        if (!m_view)
+            return {};
+        const SheetPointer &pointer = m_view->keyboardPointer();
+        return globalRect(m_view, QRect(pointer.x(), pointer.y(), CellSize, CellSize));
+    }
+    QAccessible::Role role() const override { return QAccessible::Cell; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        state.focusable = true;
+        state.focused = m_view && m_view->hasFocus();
+        state.readOnly = true;
+        return state;
+    }
+};
+
+// The sheet: elements in the order of their numbers, then the keyboard pointer's cell.
+class SheetAccessible : public QAccessibleWidget
+{
+public:
+    explicit SheetAccessible(SheetView *view)
+        : QAccessibleWidget(view, QAccessible::Canvas)
+    {}
+
+    ~SheetAccessible() override
+    {
+        for (const auto &[number, id] : m_elements)
+            QAccessible::deleteAccessibleInterface(id);
+        if (m_pointer)
+            QAccessible::deleteAccessibleInterface(m_pointer);
+    }
+
+    int childCount() const override
+    {
+        return int(placedElementNumbers(elementModel().elements).size()) + 1;
+    }
+
+    QAccessibleInterface *child(int index) const override
+    {
+        const std::vector<int> numbers = placedElementNumbers(elementModel().elements);
+        if (index < 0 || index > int(numbers.size()))
+            return nullptr;
+        if (index == int(numbers.size()))
+            return pointer();
+        return element(numbers[std::size_t(index)]);
+    }
+
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        const std::vector<int> numbers = placedElementNumbers(elementModel().elements);
+        if (child == pointer())
+            return int(numbers.size());
+        for (std::size_t i = 0; i < numbers.size(); ++i) {
+            const auto known = m_elements.find(numbers[i]);
+            if (known != m_elements.end() &&
+                QAccessible::accessibleInterface(known->second) == child)
+                return int(i);
+        }
+        return -1;
+    }
+
+    QAccessibleInterface *childAt(int x, int y) const override
+    {
+        const QPoint local = view()->mapFromGlobal(QPoint(x, y));
+        const int column = local.x() / CellSize + 1;
+        const int row = local.y() / CellSize + 1;
+        if (local.x() < 0 || local.y() < 0 || column > MaxColumns || row > MaxRows)
+            return nullptr;
+        const int covering = elementModel().occupancy.at(column, row);
+        return covering > 0 && covering <= LastElementNumber ? element(covering) : nullptr;
+    }
+
+    QAccessibleInterface *focusChild() const override
+    {
+        return view()->hasFocus() ? pointer() : nullptr;
+    }
+
+    QAccessibleInterface *pointer() const
+    {
+        if (!m_pointer)
+            m_pointer =
+                QAccessible::registerAccessibleInterface(new SheetPointerAccessible(view()));
+        return QAccessible::accessibleInterface(m_pointer);
+    }
+
+    QAccessibleInterface *element(int number) const
+    {
+        auto known = m_elements.find(number);
+        if (known == m_elements.end())
+            known = m_elements
+                        .emplace(number, QAccessible::registerAccessibleInterface(
+                                             new SheetElementAccessible(view(), number)))
+                        .first;
+        return QAccessible::accessibleInterface(known->second);
+    }
+
+private:
+    SheetView *view() const { return static_cast<SheetView *>(widget()); }
+
+    mutable std::map<int, QAccessible::Id> m_elements;
+    mutable QAccessible::Id m_pointer = 0;
+};
+
+// A conductor-kind selector: a radio button of the group of three.
+class SelectorAccessible : public QAccessibleWidget
+{
+public:
+    explicit SelectorAccessible(ClickableImage *image)
+        : QAccessibleWidget(image, QAccessible::RadioButton)
+    {}
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        // Only the chosen kind is a tab stop, but the arrow keys reach every one.
+        state.focusable = true;
+        state.checkable = true;
+        state.checked = image()->isChecked();
+        return state;
+    }
+
+    QStringList actionNames() const override
+    {
+        return QStringList(pressAction()) + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction())
+            image()->click();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    ClickableImage *image() const { return static_cast<ClickableImage *>(widget()); }
+};
+
+QAccessibleInterface *sheetFactory(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("talvex::SheetView"))
+        return new SheetAccessible(static_cast<SheetView *>(object));
+    if (className == QLatin1String("talvex::ClickableImage"))
+        return new SelectorAccessible(static_cast<ClickableImage *>(object));
+    return nullptr;
+}
+
+SheetAccessible *sheetAccessible(SheetView *view)
+{
+    return dynamic_cast<SheetAccessible *>(QAccessible::queryAccessibleInterface(view));
+}
+
+} // namespace
+
+void installSheetAccessibility()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(sheetFactory);
+        return true;
+    }();
+    (void)installed;
+}
+
+void announceSheetPointer(SheetView *view)
+{
+    SheetAccessible *sheet = sheetAccessible(view);
+    if (!sheet)
+        return;
+    QAccessibleInterface *pointer = sheet->pointer();
+    QAccessibleEvent named(pointer, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&named);
+    if (view->hasFocus()) {
+        QAccessibleEvent focus(pointer, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
+    }
+}
+
+void announceSheetElement(SheetView *view, int number)
+{
+    if (SheetAccessible *sheet = sheetAccessible(view)) {
+        QAccessibleEvent created(sheet->element(number), QAccessible::ObjectCreated);
+        QAccessible::updateAccessibility(&created);
+    }
+}
+
+} // namespace talvex

@@ -1,0 +1,20 @@
+#pragma once
+
+class QWidget;
+
+namespace talvex {
+
+class SheetView;
+
+// Exposes the sheet and the conductor-kind selectors to assistive technology: the sheet as a
+// canvas whose children are the placed elements and the keyboard pointer's cell, the selectors
+// as radio buttons with their checked state. Installed once; later calls do nothing.
+void installSheetAccessibility();
+
+// Reports the keyboard pointer's new cell (and, while the sheet has the focus, moves the
+// accessible focus there so that screen readers say it).
+void announceSheetPointer(SheetView *view);
+// Reports a new child of the sheet.
+void announceSheetElement(SheetView *view, int number);
+
+} // namespace talvex
