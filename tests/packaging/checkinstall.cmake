@@ -1,6 +1,6 @@
 # Installs the build into a fresh prefix, then checks that every file a desktop needs is there
 # and that the launcher entry and the metadata name files that exist.
-# Arguments: BUILD_DIR PREFIX BINDIR DATADIR APP_ID.
+# Arguments: BUILD_DIR PREFIX BINDIR DATADIR DOCDIR APP_ID.
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
                 RESULT_VARIABLE result OUTPUT_QUIET)
@@ -18,7 +18,7 @@ set(desktop "${data}/applications/${APP_ID}.desktop")
 set(metainfo "${data}/metainfo/${APP_ID}.metainfo.xml")
 set(icons "${data}/icons/hicolor")
 foreach(path "${PREFIX}/${BINDIR}/talvex" "${desktop}" "${metainfo}"
-        "${icons}/scalable/apps/${APP_ID}.svg")
+        "${icons}/scalable/apps/${APP_ID}.svg" "${PREFIX}/${DOCDIR}/LICENSE")
     if(NOT EXISTS "${path}")
         fail("missing ${path}")
     endif()

@@ -1,0 +1,4 @@
+# The licence for every installation.
+set(TALVEX_DOCDIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/talvex)
+
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${TALVEX_DOCDIR} COMPONENT licence)
