@@ -13,6 +13,19 @@ TalvexApplication::TalvexApplication(int &argc, char **argv)
     setApplicationName(QStringLiteral("Dynamischer Ökonomie/Ökologie-Modellierer"));
     setFont(editorFont());
     installTranslator(new GermanKeyNames(this));
+    // Wayland and the task bars find the launcher entry, and with it the installed icon, by this.
+    setDesktopFileName(QStringLiteral(TALVEX_APP_ID));
+    setWindowIcon(logo());
+}
+
+QIcon TalvexApplication::logo()
+{
+    // With its size given, addFile only records the file: nothing is decoded before a window
+    // system asks for a picture of that size.
+    QIcon icon;
+    for (const int size : {48, 256})
+        icon.addFile(QStringLiteral(":/icons/talvex-%1.png").arg(size), QSize(size, size));
+    return icon;
 }
 
 QFont TalvexApplication::editorFont()

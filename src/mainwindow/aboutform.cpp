@@ -63,7 +63,7 @@ TAboutTalvexForm::TAboutTalvexForm(const Pictures &pictures, QWidget *parent)
     AboutMemo->setFocusPolicy(Qt::StrongFocus);
     AboutMemo->setAcceptDrops(false);
     guardReadOnlyInput(AboutMemo);
-    AboutMemo->setPlainText(Indent + QStringLiteral("Talvex 0.02\n") +
+    AboutMemo->setPlainText(Indent + QStringLiteral("Talvex " TALVEX_VERSION "\n") +
                             QStringLiteral("© 2026 Talvex-Team\n\n") + Indent + WebAddress);
 
     WebMemo = new QLineEdit(this);

@@ -1,6 +1,6 @@
 # Installs the build into a fresh prefix, then checks that every file a desktop needs is there
 # and that the launcher entry and the metadata name files that exist.
-# Arguments: BUILD_DIR PREFIX BINDIR DATADIR APP_ID ICON_SIZES (comma-separated, may be empty).
+# Arguments: BUILD_DIR PREFIX BINDIR DATADIR DOCDIR APP_ID.
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
                 RESULT_VARIABLE result OUTPUT_QUIET)
@@ -18,15 +18,14 @@ set(desktop "${data}/applications/${APP_ID}.desktop")
 set(metainfo "${data}/metainfo/${APP_ID}.metainfo.xml")
 set(icons "${data}/icons/hicolor")
 foreach(path "${PREFIX}/${BINDIR}/talvex" "${desktop}" "${metainfo}"
-        "${icons}/scalable/apps/${APP_ID}.svg")
+        "${icons}/scalable/apps/${APP_ID}.svg" "${PREFIX}/${DOCDIR}/LICENSE")
     if(NOT EXISTS "${path}")
         fail("missing ${path}")
     endif()
 endforeach()
 
 # Each fixed-size icon is a PNG of its size: width and height stand in the IHDR chunk.
-string(REPLACE "," ";" sizes "${ICON_SIZES}")
-foreach(size IN LISTS sizes)
+foreach(size IN ITEMS 48 256)
     set(png "${icons}/${size}x${size}/apps/${APP_ID}.png")
     if(NOT EXISTS "${png}")
         fail("missing ${png}")
