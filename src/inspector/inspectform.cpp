@@ -468,6 +468,9 @@ void TInspectForm::openEditor(TValueEditorForm *editor)
     });
     editor->place();
     editor->exec();
+    // Keys go on where they came from; without a window manager nobody else activates it.
+    if (isVisible())
+        activateWindow();
 }
 
 } // namespace talvex

@@ -38,6 +38,13 @@ TLinesForm::TLinesForm(QWidget *parent)
     setBody(LinesMemo);
 }
 
+void TLinesForm::showEvent(QShowEvent *event)
+{
+    TValueEditorForm::showEvent(event);
+    // Every opening starts where the tab order starts, ready for typing.
+    LinesMemo->setFocus(Qt::OtherFocusReason);
+}
+
 void TLinesForm::FormResize()
 {
     placeButtons(frameGeometry().width() / 2);

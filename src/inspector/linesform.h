@@ -29,6 +29,7 @@ public:
     QStringList lines() const;
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void takeOver() override;
 
 private:

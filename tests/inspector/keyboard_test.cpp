@@ -7,14 +7,19 @@
 #include "inspector/valuelist.h"
 #include "testsupport.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTimer>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using namespace talvex;
 using Style = ValueListEditor::EditStyle;
@@ -261,6 +266,66 @@ TEST_F(ValueListKeys, TheFocusedControlLooksDifferent)
     TInspectForm &inspector = *editor.inspector;
     activate(inspector);
     EXPECT_TRUE(looksFocused(inspector.ComboBox, inspector.ElementValueList)) << "element list";
+}
+
+// ---- The ellipsis rows open their editors by keys ----
+
+// Which modal editor the action opened; the editor is closed again at once.
+QWidget *editorOpenedBy(const std::function<void()> &action)
+{
+    QWidget *opened = nullptr;
+    QTimer::singleShot(0, [&opened] {
+        if (!QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; }, 2000))
+            return;
+        opened = QApplication::activeModalWidget();
+        static_cast<QDialog *>(opened)->reject();
+    });
+    action();
+    // Nothing opened: let the timer give up before the next case.
+    (void)QTest::qWaitFor([&opened] { return opened != nullptr; }, 2500);
+    return opened;
+}
+
+TEST(EllipsisRowKeys, ReturnSpaceAndF2OpenTheEditorAsTheButtonDoes)
+{
+    test::Editor editor;
+    TInspectForm &inspector = *editor.inspector;
+    editor.place(PaletteButton::TextTBtn, 2, 2);
+    activate(inspector);
+    ValueListEditor *list = inspector.CommonValueList;
+
+    QToolButton *button = list->viewport()->findChild<QToolButton *>("EllipsisButton");
+    ASSERT_NE(button, nullptr);
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(button);
+    EXPECT_EQ(face->role(), QAccessible::Button);
+    EXPECT_EQ(face->text(QAccessible::Name), QStringLiteral("Textzeilen bearbeiten"));
+    EXPECT_EQ(editorOpenedBy([face] {
+                  face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+              }),
+              editor.lines);
+
+    // Tab reaches the read-only row: its value is a tab stop because the row opens an editor.
+    for (const int key : {int(Qt::Key_Return), int(Qt::Key_Space), int(Qt::Key_F2)}) {
+        activate(inspector); // a closed modal window hands the activation back to the main window
+        list->setFocus(Qt::TabFocusReason);
+        QWidget *value = QApplication::focusWidget();
+        ASSERT_TRUE(list->isAncestorOf(value));
+        EXPECT_EQ(editorOpenedBy([value, key] { QTest::keyClick(value, Qt::Key(key)); }),
+                  editor.lines)
+            << QKeySequence(key).toString().toStdString();
+        EXPECT_EQ(list->value(0), QStringLiteral("(Zeilen)")) << "the marker is not typed into";
+    }
+    // The list itself, with the row current but its value not focused, does the same.
+    activate(inspector);
+    list->setFocus(Qt::OtherFocusReason);
+    list->setCurrentCell(0, 1);
+    EXPECT_EQ(editorOpenedBy([list] { QTest::keyClick(list, Qt::Key_F2); }), editor.lines);
+
+    editor.place(PaletteButton::HistoryTBtn, 6, 2);
+    activate(inspector);
+    list->setFocus(Qt::TabFocusReason);
+    QWidget *history = QApplication::focusWidget();
+    EXPECT_EQ(editorOpenedBy([history] { QTest::keyClick(history, Qt::Key_Return); }), editor.data);
 }
 
 } // namespace

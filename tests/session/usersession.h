@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <random>
@@ -62,6 +63,9 @@ private:
     void clickTab();
     void openValueEditor();
     void actInValueEditor(QDialog *dialog, bool lines, int ending);
+    // Delivers input that may open a value editor ("...", or Return, Space or F2 on its row)
+    // and, if one opens, acts in it as in one opened by the button. Returns whether one opened.
+    bool actInEditorOpenedBy(const std::function<void()> &input);
     void typeIntoDialogField(QLineEdit *edit);
     void toggleInspector();
     void closeInspector();

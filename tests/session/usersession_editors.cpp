@@ -33,18 +33,21 @@ void UserSession::openValueEditor()
             "kein sichtbarer Knopf \"...\" in der Zell-übergreifenden Liste");
         return;
     }
-    const bool lines = m_expected.common == Common::TextLines;
-    QDialog *dialog =
-        lines ? static_cast<QDialog *>(m_editor.lines) : static_cast<QDialog *>(m_editor.data);
-    const int ending = uniform(0, 3);
-    count(lines ? "Zeileneditor" : "Datentabelle");
+    count(m_expected.common == Common::TextLines ? "Zeileneditor" : "Datentabelle");
     log(QStringLiteral("Knopf \"...\" von %1")
-            .arg(lines ? QStringLiteral("Textzeilen") : QStringLiteral("Vorgeschichte")));
+            .arg(m_expected.common == Common::TextLines ? QStringLiteral("Textzeilen")
+                                                        : QStringLiteral("Vorgeschichte")));
+    if (!actInEditorOpenedBy([button] { QTest::mouseClick(button, Qt::LeftButton); }))
+        m_findings << QStringLiteral("der Knopf \"...\" öffnete keinen Editor");
+}
 
+bool UserSession::actInEditorOpenedBy(const std::function<void()> &input)
+{
     // The editor is modal: the session acts inside it from the event loop it runs. Should it
     // not close, it is rejected after a while so that the session cannot hang.
     QObject scope;
-    bool opened = false;
+    QPointer<QDialog> opened;
+    const int ending = uniform(0, 3);
     QTimer fallback;
     fallback.setSingleShot(true);
     QObject::connect(&fallback, &QTimer::timeout, &scope, [this] {
@@ -54,17 +57,21 @@ void UserSession::openValueEditor()
         }
     });
     fallback.start(5000);
-    QTimer::singleShot(0, &scope, [&, dialog, lines, ending] {
-        opened = true;
-        actInValueEditor(dialog, lines, ending);
+    QTimer::singleShot(0, &scope, [&, ending] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return; // the input opened nothing
+        const bool expectLines = m_expected.common == Common::TextLines;
+        opened = expectLines ? static_cast<QDialog *>(m_editor.lines)
+                             : static_cast<QDialog *>(m_editor.data);
+        actInValueEditor(opened, expectLines, ending);
     });
-    QTest::mouseClick(button, Qt::LeftButton);
+    input();
     fallback.stop();
-    if (!opened) {
-        m_findings << QStringLiteral("der Knopf \"...\" öffnete keinen Editor");
-        return;
-    }
-    if (dialog->result() == QDialog::Accepted) {
+    if (!opened)
+        return false;
+    const bool lines = opened == static_cast<QDialog *>(m_editor.lines);
+    if (opened->result() == QDialog::Accepted) {
         if (lines)
             m_expected.textLines = m_editor.lines->lines();
         else
@@ -72,11 +79,12 @@ void UserSession::openValueEditor()
     }
     if (lines) {
         m_linesText =
-            dialog->findChild<QPlainTextEdit *>(QStringLiteral("LinesMemo"))->toPlainText();
+            opened->findChild<QPlainTextEdit *>(QStringLiteral("LinesMemo"))->toPlainText();
     } else {
         for (int r = 1; r <= TDataForm::Periods; ++r)
             m_historyValues[r - 1] = m_editor.data->cell(1, r);
     }
+    return true;
 }
 
 void UserSession::actInValueEditor(QDialog *dialog, bool lines, int ending)

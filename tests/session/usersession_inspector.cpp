@@ -172,7 +172,8 @@ void UserSession::typeInto(QLineEdit *editor, bool paste)
                 if (text.isEmpty())
                     continue;
                 typed += visible(text);
-                typeCharacter(edit, text.at(0));
+                // Space on the row of an editor opens it.
+                actInEditorOpenedBy([&] { typeCharacter(edit, text.at(0)); });
             }
         }
         log(QStringLiteral("  getippt %1").arg(typed));
@@ -185,7 +186,7 @@ void UserSession::typeInto(QLineEdit *editor, bool paste)
     case 2:
     case 3:
         log(QStringLiteral("  Eingabe"));
-        QTest::keyClick(edit, Qt::Key_Return);
+        actInEditorOpenedBy([&] { QTest::keyClick(edit, Qt::Key_Return); });
         break;
     case 4:
         log(QStringLiteral("  Esc"));
@@ -322,7 +323,11 @@ void UserSession::navigateList()
         QWidget *target = QApplication::focusWidget();
         if (!target || (target != list && !list->isAncestorOf(target)))
             target = list;
-        QTest::keyClick(target, key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+        // F2 on the row of an editor opens it.
+        actInEditorOpenedBy([&] {
+            QTest::keyClick(target, key,
+                            key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+        });
     }
     log(QStringLiteral("%1 per Tasten: %2").arg(list->objectName(), typed));
 }
