@@ -1,5 +1,6 @@
 #include "app/application.h"
 
+#include "app/applicationstyle.h"
 #include "app/errorreport.h"
 #include "model/modelerror.h"
 
@@ -11,6 +12,7 @@ TalvexApplication::TalvexApplication(int &argc, char **argv)
     // The name, not the display name: Qt appends a display name to every window caption.
     setApplicationName(QStringLiteral("Dynamischer Ökonomie/Ökologie-Modellierer"));
     setFont(editorFont());
+    setStyle(new ApplicationStyle);
 }
 
 QFont TalvexApplication::editorFont()
