@@ -20,7 +20,7 @@ struct Editor : EditorWindows
 {
     Editor()
         : main(TalvexForm)
-        , inspector(InspectForm)
+        , inspector(InspectForm())
     {
         main.show();
         inspector.show();

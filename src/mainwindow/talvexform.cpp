@@ -538,6 +538,24 @@ void TTalvexForm::setCompanions(TInspectForm *inspector, TAboutTalvexForm *about
         m_inspector->installEventFilter(this);
 }
 
+void TTalvexForm::setCompanionFactory(std::function<void()> create)
+{
+    m_createCompanions = std::move(create);
+}
+
+TInspectForm *TTalvexForm::inspector()
+{
+    if (!m_inspector && m_createCompanions)
+        std::exchange(m_createCompanions, {})();
+    return m_inspector;
+}
+
+TAboutTalvexForm *TTalvexForm::aboutBox()
+{
+    inspector();
+    return m_aboutBox;
+}
+
 int TTalvexForm::hostLeft() const
 {
     return frameGeometry().left();
@@ -622,7 +640,7 @@ void TTalvexForm::closeEvent(QCloseEvent *event)
 
 void TTalvexForm::AboutClick()
 {
-    if (!m_aboutBox)
+    if (!aboutBox())
         return;
     m_aboutBox->show();
     m_aboutBox->raise();
@@ -631,7 +649,7 @@ void TTalvexForm::AboutClick()
 
 void TTalvexForm::AttributeInspectClick()
 {
-    if (!m_inspector)
+    if (!inspector())
         return;
     m_inspector->setVisible(!m_inspector->isVisible());
     m_attributeInspect->setChecked(m_inspector->isVisible());
@@ -641,7 +659,7 @@ void TTalvexForm::AttributeInspectClick()
 
 void TTalvexForm::ShowInspector()
 {
-    if (!m_inspector)
+    if (!inspector())
         return;
     if (!m_inspector->isVisible()) {
         m_inspector->show();
@@ -700,6 +718,8 @@ void TTalvexForm::placeElement(QPoint position)
     if (!placed)
         return;
 
+    // The inspector lists the element: it is created, if need be, before the sheet changes.
+    inspector();
     const std::uint16_t number = placed->number;
     for (const TilePlacement &tile : placed->tiles)
         m_sheet.DrawTile(kindTile(tile.kind), tile.px, tile.py);
