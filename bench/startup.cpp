@@ -4,6 +4,7 @@
 
 #include "app/application.h"
 #include "app/editorwindows.h"
+#include "qtmessages.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -58,6 +59,7 @@ int runEditor(int argc, char *argv[])
 
 int main(int argc, char *argv[])
 {
+    talvex::qtmessages::install(false);
     const char *mode = argc > 1 ? argv[1] : "";
     if (std::strcmp(mode, "--bare") == 0)
         return runBare(argc, argv, false);
