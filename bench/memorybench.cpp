@@ -31,7 +31,9 @@ int main(int argc, char *argv[])
             failed += operation.once(repetition) ? 0 : 1;
         memory::settle();
         const long after = memory::residentKilobytes();
-        std::printf("  %-36s before %7ld kB  after %7ld kB%s\n", operation.name, before, after,
+        // Padded by characters, not bytes: the names have umlauts.
+        const QByteArray name = QString::fromUtf8(operation.name).leftJustified(36).toUtf8();
+        std::printf("  %s before %7ld kB  after %7ld kB%s\n", name.constData(), before, after,
                     failed ? "  (some repetitions did not take place)" : "");
         met &= failed == 0;
         met &= bench::report("  growth", double(after - before) / 1024.0, 1.0, "MB");
