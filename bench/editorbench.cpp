@@ -5,6 +5,7 @@
 #include "inspector/valuelist.h"
 #include "mainwindow/sheetview.h"
 #include "model/elementmodel.h"
+#include "qtmessages.h"
 
 #include <QApplication>
 
@@ -20,7 +21,7 @@ struct Editor : EditorWindows
 {
     Editor()
         : main(TalvexForm)
-        , inspector(InspectForm)
+        , inspector(InspectForm())
     {
         main.show();
         inspector.show();
@@ -37,6 +38,7 @@ int main(int argc, char *argv[])
 {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    talvex::qtmessages::install(false);
     QApplication app(argc, argv);
     bool met = true;
 

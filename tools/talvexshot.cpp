@@ -92,10 +92,10 @@ int main(int argc, char *argv[])
 
     EditorWindows windows;
     TTalvexForm &talvexForm = windows.TalvexForm;
-    TInspectForm &inspectForm = windows.InspectForm;
-    TAboutTalvexForm &aboutTalvexForm = windows.AboutTalvexForm;
-    TLinesForm &linesForm = windows.LinesForm;
-    TDataForm &dataForm = windows.DataForm;
+    TInspectForm &inspectForm = windows.InspectForm();
+    TAboutTalvexForm &aboutTalvexForm = windows.AboutTalvexForm();
+    TLinesForm &linesForm = windows.LinesForm();
+    TDataForm &dataForm = windows.DataForm();
     talvexForm.show();
 
     bool ok = save(talvexForm.grab().toImage(), dir, QStringLiteral("mainwindow.png"));

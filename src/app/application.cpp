@@ -1,5 +1,6 @@
 #include "app/application.h"
 
+#include "app/applicationstyle.h"
 #include "app/errorreport.h"
 #include "app/keynames.h"
 #include "model/modelerror.h"
@@ -12,6 +13,7 @@ TalvexApplication::TalvexApplication(int &argc, char **argv)
     // The name, not the display name: Qt appends a display name to every window caption.
     setApplicationName(QStringLiteral("Dynamischer Ökonomie/Ökologie-Modellierer"));
     setFont(editorFont());
+    setStyle(new ApplicationStyle);
     installTranslator(new GermanKeyNames(this));
     // Wayland and the task bars find the launcher entry, and with it the installed icon, by this.
     setDesktopFileName(QStringLiteral(TALVEX_APP_ID));

@@ -3,6 +3,7 @@
 #include "inspector/readonlyinput.h"
 #include "model/inputmask.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QHash>
@@ -153,7 +154,7 @@ public:
             return nullptr;
         const ValueListEditor::ItemProps &props = m_list->props(item);
         QWidget *editor = props.style == ValueListEditor::EditStyle::PickList
-                              ? createComboBox(parent, props)
+                              ? createComboBox(parent, props, index)
                               : createLineEdit(parent, props, index);
         // Tab reaches the values through the list, which knows which of them take input; in Qt's
         // chain the standing editors would be stops of their own.
@@ -164,9 +165,9 @@ public:
 
     void destroyEditor(QWidget *editor, const QModelIndex &index) const override
     {
-        const auto open = m_editors.constFind(index.row());
-        if (open != m_editors.cend() && open.value() == editor)
-            m_editors.erase(open);
+        // Found by the editor, not by the index: the view also lets go of editors whose index
+        // is no longer valid.
+        m_editors.removeIf([editor](const auto &open) { return open.value() == editor; });
         QStyledItemDelegate::destroyEditor(editor, index);
     }
 
@@ -207,6 +208,11 @@ public:
     }
 
     QWidget *openEditor(int item) const { return m_editors.value(item); }
+    bool isOpen(QWidget *editor) const
+    {
+        return editor &&
+               std::find(m_editors.cbegin(), m_editors.cend(), editor) != m_editors.cend();
+    }
 
 protected:
     void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
@@ -250,7 +256,8 @@ protected:
     }
 
 private:
-    QWidget *createComboBox(QWidget *parent, const ValueListEditor::ItemProps &props) const
+    QWidget *createComboBox(QWidget *parent, const ValueListEditor::ItemProps &props,
+                            const QModelIndex &index) const
     {
         auto *combo = new QComboBox(parent);
         combo->addItems(props.pickList);
@@ -260,10 +267,14 @@ private:
             combo->setInsertPolicy(QComboBox::NoInsert);
             setUpLineEdit(combo->lineEdit(), false, props.mask);
             QObject::connect(combo->lineEdit(), &QLineEdit::textEdited, combo,
-                             [list = m_list, combo] { list->commitFromEditor(combo); });
+                             [list = m_list, combo, at = QPersistentModelIndex(index)] {
+                                 list->commitFromEditor(combo, at);
+                             });
         }
         QObject::connect(combo, &QComboBox::activated, combo,
-                         [list = m_list, combo] { list->commitFromEditor(combo); });
+                         [list = m_list, combo, at = QPersistentModelIndex(index)] {
+                             list->commitFromEditor(combo, at);
+                         });
         return combo;
     }
 
@@ -274,7 +285,9 @@ private:
         edit->setFrame(false);
         setUpLineEdit(edit, props.readOnly, props.mask);
         QObject::connect(edit, &QLineEdit::textEdited, edit,
-                         [list = m_list, edit] { list->commitFromEditor(edit); });
+                         [list = m_list, edit, at = QPersistentModelIndex(index)] {
+                             list->commitFromEditor(edit, at);
+                         });
         if (props.style == ValueListEditor::EditStyle::Ellipsis) {
             QToolButton *button = edit->addEllipsisButton();
             button->setAccessibleName(m_list->key(index.row()) + QStringLiteral(" bearbeiten"));
@@ -530,6 +543,14 @@ QModelIndex ValueListEditor::moveCursor(CursorAction action, Qt::KeyboardModifie
 
 bool ValueListEditor::focusNextPrevChild(bool next)
 {
+    // Qt also asks here when it hides a focused editor, as rows are removed: that is no Tab.
+    // Opening the next value then would edit a row that is about to go; the list keeps the
+    // focus instead.
+    QWidget *focused = QApplication::focusWidget();
+    if (focused && focused != this && isAncestorOf(focused) && !focused->isVisible()) {
+        setFocus(Qt::OtherFocusReason);
+        return true;
+    }
     tabFrom(next);
     return true;
 }
@@ -581,6 +602,11 @@ void ValueListEditor::leave(bool forward)
 
 bool ValueListEditor::edit(const QModelIndex &index, EditTrigger trigger, QEvent *event)
 {
+    // Selecting a value opens its editor already; a program's request to edit it as well is
+    // met by that editor rather than refused.
+    if (trigger == AllEditTriggers && index.column() == ValueColumn &&
+        m_delegate->openEditor(index.row()))
+        return true;
     // Opening one value ends the edit of any other. Its text is already in the list, and an
     // editor left open because its window never heard it lost the focus would block every row.
     if (index.isValid() && trigger != NoEditTriggers) {
@@ -612,10 +638,17 @@ void ValueListEditor::refreshEditor(int item)
         edit->deselect();
 }
 
-void ValueListEditor::commitFromEditor(QWidget *editor)
+void ValueListEditor::commitFromEditor(QWidget *editor, const QPersistentModelIndex &cell)
 {
     editor->setProperty(UserEdited, true);
-    commitData(editor);
+    if (m_delegate->isOpen(editor)) {
+        commitData(editor);
+        return;
+    }
+    // The view has let go of the editor already (a pick list reports its pick after closing):
+    // the value still goes to its cell while that cell exists.
+    if (cell.isValid())
+        m_delegate->setModelData(editor, model(), cell);
 }
 
 } // namespace talvex

@@ -95,7 +95,7 @@ private:
     const ItemProps &props(int item) const { return m_props[static_cast<std::size_t>(item)]; }
     // Replaces an open editor of the item by one made for its current properties.
     void refreshEditor(int item);
-    void commitFromEditor(QWidget *editor);
+    void commitFromEditor(QWidget *editor, const QPersistentModelIndex &cell);
     // Tab stops are the values that take input; past the last one the focus leaves the list.
     bool isTabStop(int item) const;
     int nextTabStop(int from, bool forward) const;

@@ -31,7 +31,6 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <qdrawutil.h>
 
 namespace talvex {
 
@@ -104,7 +103,7 @@ protected:
     void paintEvent(QPaintEvent *) override
     {
         QPainter painter(this);
-        qDrawShadePanel(&painter, rect().adjusted(1, 1, -1, -1), palette(), false, 4);
+        drawRaisedBevel(painter, rect().adjusted(1, 1, -1, -1), 4);
         const bool focused = focusProxyHasFocus();
         painter.setPen(palette().color(focused ? QPalette::Highlight : QPalette::Dark));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
@@ -117,6 +116,26 @@ private:
     {
         const QWidget *focus = QApplication::focusWidget();
         return focus && focus->parentWidget() == this;
+    }
+
+    // The pixels of qDrawShadePanel(raised), filled row by row: its line drawing costs more than
+    // the rest of the first frame's sheet panel.
+    void drawRaisedBevel(QPainter &painter, const QRect &r, int lineWidth) const
+    {
+        const QColor light = palette().color(QPalette::Light);
+        const QColor dark = palette().color(QPalette::Dark);
+        const int x = r.x();
+        const int y = r.y();
+        const int w = r.width();
+        const int h = r.height();
+        for (int i = 0; i < lineWidth; ++i) {
+            painter.fillRect(QRect(x, y + i, w - 1 - i, 1), light);
+            painter.fillRect(QRect(x + i, y + i, 1, h - 1 - 2 * i), light);
+        }
+        for (int i = 0; i < lineWidth; ++i) {
+            painter.fillRect(QRect(x + i, y + h - 1 - i, w - i, 1), dark);
+            painter.fillRect(QRect(x + w - 1 - i, y + i, 1, h - lineWidth - i), dark);
+        }
     }
 };
 
@@ -628,6 +647,24 @@ void TTalvexForm::setCompanions(TInspectForm *inspector, TAboutTalvexForm *about
         m_inspector->installEventFilter(this);
 }
 
+void TTalvexForm::setCompanionFactory(std::function<void()> create)
+{
+    m_createCompanions = std::move(create);
+}
+
+TInspectForm *TTalvexForm::inspector()
+{
+    if (!m_inspector && m_createCompanions)
+        std::exchange(m_createCompanions, {})();
+    return m_inspector;
+}
+
+TAboutTalvexForm *TTalvexForm::aboutBox()
+{
+    inspector();
+    return m_aboutBox;
+}
+
 int TTalvexForm::hostLeft() const
 {
     return frameGeometry().left();
@@ -723,7 +760,7 @@ void TTalvexForm::closeEvent(QCloseEvent *event)
 
 void TTalvexForm::AboutClick()
 {
-    if (!m_aboutBox)
+    if (!aboutBox())
         return;
     m_aboutBox->show();
     m_aboutBox->raise();
@@ -732,7 +769,7 @@ void TTalvexForm::AboutClick()
 
 void TTalvexForm::AttributeInspectClick()
 {
-    if (!m_inspector)
+    if (!inspector())
         return;
     m_inspector->setVisible(!m_inspector->isVisible());
     m_attributeInspect->setChecked(m_inspector->isVisible());
@@ -742,7 +779,7 @@ void TTalvexForm::AttributeInspectClick()
 
 void TTalvexForm::ShowInspector()
 {
-    if (!m_inspector)
+    if (!inspector())
         return;
     if (!m_inspector->isVisible()) {
         m_inspector->show();
@@ -802,6 +839,8 @@ void TTalvexForm::placeElement(QPoint position)
     if (!placed)
         return;
 
+    // The inspector lists the element: it is created, if need be, before the sheet changes.
+    inspector();
     const std::uint16_t number = placed->number;
     for (const TilePlacement &tile : placed->tiles)
         m_sheet.DrawTile(kindTile(tile.kind), tile.px, tile.py);

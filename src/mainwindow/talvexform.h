@@ -9,6 +9,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 #include <optional>
 
 class QAction;
@@ -48,8 +49,10 @@ public:
     explicit TTalvexForm(QWidget *parent = nullptr, int clientHeight = DesignClientHeight);
     ~TTalvexForm() override;
 
-    // The windows created after this one.
+    // The windows created after this one. They may come later: the factory is called once,
+    // when the inspector or the about box is first needed, and calls setCompanions.
     void setCompanions(TInspectForm *inspector, TAboutTalvexForm *aboutBox);
+    void setCompanionFactory(std::function<void()> create);
 
     const Pictures &pictures() const { return m_pictures; }
     const SheetLayers &sheet() const { return m_sheet; }
@@ -117,6 +120,9 @@ private:
     void syncPalette();
     void placeElement(QPoint position);
     QAction *makeAction(const QString &name, const QString &text, bool enabled = true);
+    // The companions, created through the factory if they do not exist yet.
+    TInspectForm *inspector();
+    TAboutTalvexForm *aboutBox();
 
     Pictures m_pictures;
     SheetLayers m_sheet;
@@ -129,6 +135,7 @@ private:
 
     TInspectForm *m_inspector = nullptr;
     TAboutTalvexForm *m_aboutBox = nullptr;
+    std::function<void()> m_createCompanions;
 
     QFrame *m_topPanel = nullptr;
     QFrame *m_foregroundPanel = nullptr;

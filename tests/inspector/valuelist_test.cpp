@@ -1,6 +1,7 @@
 #include "inspector/valuelist.h"
 
 #include "model/inputmask.h"
+#include "qtmessages.h"
 #include "testsupport.h"
 
 #include <QApplication>
@@ -135,7 +136,11 @@ TEST_F(ValueList, ItemsUnderATitleRow)
 
     // Keys cannot be opened for editing; keys in the editor do not add or remove rows.
     list.setCurrentCell(0, 0);
-    list.editItem(list.item(0, 0));
+    {
+        const talvex::qtmessages::ExpectQtWarning refused(QStringLiteral("edit: editing failed"));
+        list.editItem(list.item(0, 0));
+        EXPECT_EQ(refused.count(), 1);
+    }
     EXPECT_EQ(editorOf(list, 0), nullptr);
     for (Qt::Key key : {Qt::Key_Insert, Qt::Key_Delete, Qt::Key_Down, Qt::Key_Return})
         QTest::keyClick(&list, key);
@@ -360,6 +365,45 @@ TEST_F(ValueList, ClearingWithAnOpenEditorLeavesNothingBehind)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(old.isNull());
     EXPECT_EQ(editorOf(list, 0), nullptr);
+}
+
+// The inspector reloads its lists while the user types: the focused editor goes with its row,
+// and no editor may open on the other rows that are going too.
+TEST_F(ValueList, ClearingWhileTypingKeepsTheFocusInTheListAndOpensNothing)
+{
+    list.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&list));
+    for (const char *key : {"Startwert", "Maximalwert", "Zellenzahl"})
+        list.appendItem(key, "1");
+    QPointer<QLineEdit> typing(openEditor(list, 0));
+    ASSERT_FALSE(typing.isNull());
+    typing->setFocus();
+    ASSERT_TRUE(typing->hasFocus());
+
+    list.clearItems();
+    EXPECT_EQ(QApplication::focusWidget(), &list);
+    list.appendItem("Textzeilen", "(Zeilen)");
+    list.setEditStyle(0, Style::Ellipsis);
+    EXPECT_EQ(list.itemCount(), 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(typing.isNull());
+}
+
+// A pick list reports its pick after its editor has been let go of: the pick still reaches the
+// value while the item exists.
+TEST_F(ValueList, APickReportedAfterTheEditorClosedStillReachesTheValue)
+{
+    list.appendItem("Orientierung", "waagerecht");
+    list.setEditStyle(0, Style::PickList);
+    list.setPickList(0, {"waagerecht", "senkrecht"});
+    QPointer<QComboBox> combo(openEditor<QComboBox>(list, 0));
+    ASSERT_FALSE(combo.isNull());
+    // What the view does when the editor loses the focus.
+    list.closePersistentEditor(list.item(0, 1));
+    ASSERT_FALSE(combo.isNull()) << "deleted later, not at once";
+    combo->setCurrentIndex(1);
+    emit combo->activated(1);
+    EXPECT_EQ(list.value(0), "senkrecht");
 }
 
 TEST_F(ValueList, OpeningAValueEndsTheEditOfAnother)

@@ -12,16 +12,16 @@
 
 namespace talvex::test {
 
-// The five windows of the editor as the application creates them, main window shown.
+// The five windows of the editor, all of them created before the main window is shown.
 struct Editor
 {
     Editor()
         : windows(std::make_unique<EditorWindows>())
         , main(&windows->TalvexForm)
-        , inspector(&windows->InspectForm)
-        , about(&windows->AboutTalvexForm)
-        , lines(&windows->LinesForm)
-        , data(&windows->DataForm)
+        , inspector(&windows->InspectForm())
+        , about(&windows->AboutTalvexForm())
+        , lines(&windows->LinesForm())
+        , data(&windows->DataForm())
     {
         main->show();
     }

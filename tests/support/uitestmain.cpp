@@ -1,20 +1,41 @@
-// Entry point of the widget tests: headless platform, threadsafe death tests, and error and
-// fatal handlers that report to stderr instead of opening modal boxes.
+// Entry point of the widget tests: headless platform, threadsafe death tests, error and fatal
+// handlers that report to stderr instead of opening modal boxes, and a check after every test
+// that its window operations made the toolkit warn about nothing but the platform's notices.
 
 #include "app/application.h"
 #include "app/errorreport.h"
 #include "model/fatal.h"
+#include "qtmessages.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 
+namespace {
+
+// Fails the test during which the toolkit printed a warning or critical message.
+class QtWarningCheck : public ::testing::EmptyTestEventListener
+{
+    void OnTestStart(const ::testing::TestInfo &) override { talvex::qtmessages::takeRecorded(); }
+
+    void OnTestEnd(const ::testing::TestInfo &) override
+    {
+        for (const QString &message : talvex::qtmessages::takeRecorded())
+            ADD_FAILURE() << "Qt warned: " << message.toStdString();
+    }
+};
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    talvex::qtmessages::install(true);
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     ::testing::InitGoogleTest(&argc, argv);
+    // Appended last, so that its failures come before the result line of the test.
+    ::testing::UnitTest::GetInstance()->listeners().Append(new QtWarningCheck);
     talvex::TalvexApplication app(argc, argv);
     talvex::setErrorReporter([](QWidget *, const QString &text) {
         ADD_FAILURE() << "unexpected error box: " << text.toStdString();

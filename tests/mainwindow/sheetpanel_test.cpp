@@ -1,0 +1,45 @@
+// The sheet panel draws its raised bevel itself; it must stay pixel for pixel the toolkit's
+// shade panel around the sheet.
+
+#include "editorfixture.h"
+
+#include <QPainter>
+#include <qdrawutil.h>
+
+#include <gtest/gtest.h>
+
+namespace talvex::test {
+namespace {
+
+TEST(SheetPanel, BevelIsTheToolkitsRaisedShadePanel)
+{
+    Editor editor;
+    auto *panel = editor.main->findChild<QWidget *>(QStringLiteral("ForegroundPanel"));
+    ASSERT_NE(panel, nullptr);
+    const QImage shown = panel->grab().toImage().convertToFormat(QImage::Format_RGB32);
+
+    QImage expected(panel->size(), QImage::Format_RGB32);
+    expected.fill(Qt::magenta);
+    {
+        QPainter painter(&expected);
+        painter.setPen(panel->palette().color(QPalette::Dark));
+        painter.drawRect(expected.rect().adjusted(0, 0, -1, -1));
+        qDrawShadePanel(&painter, expected.rect().adjusted(1, 1, -1, -1), panel->palette(), false,
+                        4);
+    }
+    // The border and the bevel: five pixels on every side; the sheet covers the inside.
+    constexpr int Border = 5;
+    int differing = 0;
+    for (int y = 0; y < shown.height(); ++y) {
+        for (int x = 0; x < shown.width(); ++x) {
+            const bool edge = x < Border || y < Border || x >= shown.width() - Border ||
+                              y >= shown.height() - Border;
+            if (edge && shown.pixel(x, y) != expected.pixel(x, y))
+                ++differing;
+        }
+    }
+    EXPECT_EQ(differing, 0);
+}
+
+} // namespace
+} // namespace talvex::test
