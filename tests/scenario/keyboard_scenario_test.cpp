@@ -4,6 +4,7 @@
 #include "editorfixture.h"
 #include "inspector/valuelist.h"
 #include "model/elementmodel.h"
+#include "placedchecks.h"
 
 #include <QComboBox>
 #include <QMenu>
@@ -15,6 +16,7 @@
 
 using namespace talvex;
 using talvex::test::Editor;
+using talvex::test::expectPlaced;
 
 namespace {
 
@@ -48,28 +50,6 @@ void walkSheet(int columns, int rows)
         press(Qt::Key_Right);
     for (int i = 0; i < rows; ++i)
         press(Qt::Key_Down);
-}
-
-// What the mouse session checks after each placing.
-void expectPlaced(const Editor &editor, int number, int column, int row)
-{
-    const Element &record = elementModel().elements.at(number);
-    EXPECT_EQ(std::pair(record.head.x, record.head.y), std::pair(column, row));
-    TInspectForm &inspector = *editor.inspector;
-    EXPECT_EQ(inspector.ComboBox->currentText(),
-              QStringLiteral("%1  %2")
-                  .arg(number, 4, 10, QLatin1Char('0'))
-                  .arg(QString::fromStdString(record.head.name)));
-    EXPECT_EQ(inspector.ElementValueList->value(0), QStringLiteral("%1,%2").arg(column).arg(row));
-    EXPECT_EQ(inspector.CellTabBar->count(), record.head.width * record.head.height);
-    EXPECT_EQ(editor.main->statusText(0), QStringLiteral("kein Element vorgewählt"));
-    EXPECT_TRUE(editor.main->paletteButton(PaletteButton::PointerTBtn)->isChecked());
-    const QPoint corner((column - 1) * CellSize, (row - 1) * CellSize);
-    const QImage &firstTile = editor.main->kindTile(
-        record.head.height >= 2 ? record.head.firstKind + record.head.height : record.head.firstKind);
-    EXPECT_EQ(editor.background().copy(QRect(corner, QSize(24, 24))),
-              firstTile.convertToFormat(editor.background().format()));
-    EXPECT_EQ(editor.foreground().pixelColor(corner), QColor(Qt::black)) << "corner mark";
 }
 
 } // namespace
@@ -132,9 +112,8 @@ TEST(KeyboardScenario, FromStartToCtrlQWithoutAMouse)
         // Its lines editor, from the inspector's "Textzeilen" row; typed into, left by Escape.
         press(Qt::Key_F6);
         ASSERT_TRUE(QTest::qWaitForWindowActive(&inspector));
-        for (int i = 0; i < 10 && !inspector.CommonValueList->isAncestorOf(
-                                       QApplication::focusWidget());
-             ++i)
+        for (int i = 0;
+             i < 10 && !inspector.CommonValueList->isAncestorOf(QApplication::focusWidget()); ++i)
             press(Qt::Key_Tab);
         ASSERT_TRUE(inspector.CommonValueList->isAncestorOf(QApplication::focusWidget()));
         QTimer::singleShot(0, [&] {

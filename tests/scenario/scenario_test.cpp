@@ -5,6 +5,7 @@
 #include "inspector/valuelist.h"
 #include "model/elementmodel.h"
 #include "model/fatal.h"
+#include "placedchecks.h"
 
 #include <QComboBox>
 #include <QMenu>
@@ -16,6 +17,7 @@
 
 using namespace talvex;
 using talvex::test::Editor;
+using talvex::test::expectPlaced;
 
 namespace {
 
@@ -59,13 +61,6 @@ const Placement Gallery[] = {
     {PaletteButton::CharReportTBtn, 1, 26, 8, false, "Kennwerte-Aufzeichner vorgewählt"},
     {PaletteButton::TextTBtn, 1, 28, 8, false, "Text-Element vorgewählt"},
 };
-
-QString entry(int number, const std::string &name)
-{
-    return QStringLiteral("%1  %2")
-        .arg(number, 4, 10, QLatin1Char('0'))
-        .arg(QString::fromStdString(name));
-}
 
 bool pixelIs(const QImage &image, QPoint point, QColor colour)
 {
@@ -113,27 +108,10 @@ TEST(Scenario, EveryClassFromStartToBeenden)
             editor.clickSheet(pointer);
 
             ++number;
-            const Element &record = elementModel().elements.at(number);
-            EXPECT_EQ(record.head.x, placement.column);
-            EXPECT_EQ(record.head.y, placement.row);
+            expectPlaced(editor, number, placement.column, placement.row);
             if (placement.turned) {
-                EXPECT_EQ(record.head.orientation, Vertical);
+                EXPECT_EQ(elementModel().elements.at(number).head.orientation, Vertical);
             }
-            EXPECT_EQ(inspector.ComboBox->currentText(), entry(number, record.head.name));
-            EXPECT_EQ(inspector.ElementValueList->value(0),
-                      QStringLiteral("%1,%2").arg(placement.column).arg(placement.row));
-            EXPECT_EQ(inspector.CellTabBar->count(), record.head.width * record.head.height);
-            EXPECT_EQ(main.statusText(0), QStringLiteral("kein Element vorgewählt"));
-            EXPECT_TRUE(main.paletteButton(PaletteButton::PointerTBtn)->isChecked());
-            // The first tile of the element is in the background, the marks on the foreground.
-            const QPoint corner((record.head.x - 1) * CellSize, (record.head.y - 1) * CellSize);
-            const QImage &firstTile =
-                main.kindTile(record.head.height >= 2 ? record.head.firstKind + record.head.height
-                                                      : record.head.firstKind);
-            EXPECT_EQ(editor.background().copy(QRect(corner, QSize(24, 24))),
-                      firstTile.convertToFormat(editor.background().format()))
-                << record.head.name;
-            EXPECT_TRUE(pixelIs(editor.foreground(), corner, Qt::black));
         }
         EXPECT_EQ(inspector.ComboBox->count(), 1 + static_cast<int>(std::size(Gallery)));
 
