@@ -1,8 +1,10 @@
 #include "inspector/dataform.h"
 
+#include "inspector/framefollower.h"
+
 #include <QEvent>
-#include <QKeyEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -162,7 +164,7 @@ TDataForm::TDataForm(QWidget *parent)
 
 void TDataForm::FormResize()
 {
-    placeButtons(frameGeometry().width() - CancelButton->width() - 6);
+    placeButtons(FrameFollower::outerGeometry(this).width() - CancelButton->width() - 6);
 
     StringGrid->horizontalHeaderItem(0)->setText(QStringLiteral("Zeitraum"));
     StringGrid->horizontalHeaderItem(1)->setText(QStringLiteral("Zahlenwerte"));

@@ -24,6 +24,12 @@ FrameExtents FrameFollower::frameOf(const QWidget *window)
     return {margins.left(), margins.top(), margins.right(), margins.bottom()};
 }
 
+QRect FrameFollower::outerGeometry(const QWidget *window)
+{
+    const FrameExtents frame = frameOf(window);
+    return window->geometry().adjusted(-frame.left, -frame.top, frame.right, frame.bottom);
+}
+
 FrameExtents FrameFollower::windowManagerFrameOf(const QWidget *window)
 {
     if (QGuiApplication::platformName() == QLatin1String("offscreen"))

@@ -3,6 +3,7 @@
 #include "model/geometry.h"
 
 #include <QObject>
+#include <QRect>
 
 #include <functional>
 #include <optional>
@@ -25,6 +26,9 @@ public:
     // The frame as the platform knows it now: empty until the window manager has framed the
     // window, and on a platform without one.
     static FrameExtents frameOf(const QWidget *window);
+    // The window's outer rectangle from its client geometry and the frame the window system
+    // reports now; QWidget::frameGeometry() can hold a frame from before the window was shown.
+    static QRect outerGeometry(const QWidget *window);
     // The frame of a window manager: the offscreen platform fakes a frame that none draws.
     static FrameExtents windowManagerFrameOf(const QWidget *window);
 

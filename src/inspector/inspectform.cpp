@@ -220,8 +220,9 @@ void TInspectForm::FormResize()
     // A list's width is taken inside its frame, so its two columns fill it without scrolling.
     const int panelWidth = width();
     const int listFrame = 2 * ElementValueList->frameWidth();
-    const InspectorLayout layout = inspectorLayout(frameGeometry().width(), panelWidth,
-                                                   panelWidth - listFrame, panelWidth - listFrame);
+    const InspectorLayout layout =
+        inspectorLayout(FrameFollower::outerGeometry(this).width(), panelWidth,
+                        panelWidth - listFrame, panelWidth - listFrame);
     ComboBox->resize(layout.comboBoxWidth, ComboBox->height());
     ElementValueList->setKeyColumnWidth(layout.elementKeyWidth);
     ElementValueList->setValueColumnWidth(layout.elementValueWidth);
@@ -460,7 +461,7 @@ void TInspectForm::openEditor(TValueEditorForm *editor)
         return;
     // The editor places itself again once its own frame is known.
     editor->setPlacement([this](int editorOuterHeight) {
-        const QRect inspector = frameGeometry();
+        const QRect inspector = FrameFollower::outerGeometry(this);
         const EditorPosition position =
             editorPosition(inspector.left(), inspector.top(), inspector.width(),
                            CellPanel->mapTo(this, QPoint(0, 0)).y(), editorOuterHeight);

@@ -1,6 +1,7 @@
 #include "inspector/linesform.h"
 
 #include "inspector/currentdata.h"
+#include "inspector/framefollower.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -47,7 +48,7 @@ void TLinesForm::showEvent(QShowEvent *event)
 
 void TLinesForm::FormResize()
 {
-    placeButtons(frameGeometry().width() / 2);
+    placeButtons(FrameFollower::outerGeometry(this).width() / 2);
 }
 
 void TLinesForm::takeOver()

@@ -667,7 +667,7 @@ TAboutTalvexForm *TTalvexForm::aboutBox()
 
 int TTalvexForm::hostLeft() const
 {
-    return frameGeometry().left();
+    return FrameFollower::outerGeometry(this).left();
 }
 
 void TTalvexForm::RefreshSheet()
