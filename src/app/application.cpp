@@ -16,8 +16,8 @@ TalvexApplication::TalvexApplication(int &argc, char **argv)
     setStyle(new ApplicationStyle);
     installTranslator(new GermanKeyNames(this));
     // Wayland and the task bars find the launcher entry, and with it the installed icon, by this.
+    // The windows get the logo itself once the first frame is shown (EditorWindows).
     setDesktopFileName(QStringLiteral(TALVEX_APP_ID));
-    setWindowIcon(logo());
 }
 
 QIcon TalvexApplication::logo()

@@ -1,5 +1,8 @@
 #include "app/editorwindows.h"
 
+#include "app/application.h"
+
+#include <QApplication>
 #include <QEvent>
 #include <QTimer>
 
@@ -47,6 +50,9 @@ void EditorWindows::createCompanions()
 {
     if (m_inspectForm)
         return;
+    // The first frame does not need the logo; task bars take it when it comes, for every window.
+    if (QApplication::windowIcon().isNull())
+        QApplication::setWindowIcon(TalvexApplication::logo());
     m_inspectForm = std::make_unique<TInspectForm>(TalvexForm);
     m_aboutTalvexForm = std::make_unique<TAboutTalvexForm>(TalvexForm.pictures());
     m_linesForm = std::make_unique<TLinesForm>();

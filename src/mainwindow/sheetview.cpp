@@ -142,12 +142,14 @@ void SheetView::resizeEvent(QResizeEvent *event)
 
 void SheetView::announcePointer()
 {
-    announceSheetPointer(this);
+    if (QAccessible::isActive())
+        announceSheetPointer(this);
 }
 
 void SheetView::announceElementPlaced(int number)
 {
-    announceSheetElement(this, number);
+    if (QAccessible::isActive())
+        announceSheetElement(this, number);
 }
 
 ClickableImage::ClickableImage(QWidget *parent)
@@ -168,6 +170,9 @@ void ClickableImage::setChecked(bool checked)
     if (m_checked == checked)
         return;
     m_checked = checked;
+    // Without assistive technology listening, an event would only build interfaces for nothing.
+    if (!QAccessible::isActive())
+        return;
     QAccessible::State changed;
     changed.checked = true;
     QAccessibleStateChangeEvent event(this, changed);

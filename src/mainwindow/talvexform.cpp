@@ -725,8 +725,10 @@ void TTalvexForm::syncPalette()
     if (m_statusPanels[0]->text() != status) {
         m_statusPanels[0]->setText(status);
         // Screen readers say the new preselection.
-        QAccessibleEvent changed(m_statusPanels[0], QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&changed);
+        if (QAccessible::isActive()) {
+            QAccessibleEvent changed(m_statusPanels[0], QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&changed);
+        }
     }
 }
 

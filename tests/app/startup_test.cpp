@@ -38,6 +38,8 @@ TEST(Startup, HiddenWindowsFollowTheFirstFrame)
     EXPECT_FALSE(started.windows->AboutTalvexForm().isVisible());
     EXPECT_FALSE(started.windows->LinesForm().isVisible());
     EXPECT_FALSE(started.windows->DataForm().isVisible());
+    // The logo comes with them, for the main window too.
+    EXPECT_FALSE(started.windows->TalvexForm.windowIcon().isNull());
 }
 
 TEST(Startup, CommandsBeforeTheHiddenWindowsExistFindThemAsIfBuiltTogether)
