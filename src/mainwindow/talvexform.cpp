@@ -14,7 +14,6 @@
 #include "model/placing.h"
 #include "pictures/ink.h"
 
-#include <QAccessible>
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
@@ -703,6 +702,9 @@ void TTalvexForm::syncPalette()
         QAction *action = m_paletteActions[slot(button)];
         action->setChecked(m_palette.isPressed(button));
         action->setEnabled(m_palette.isEnabled(button));
+        // Tab reaches the pressed button.
+        if (m_palette.isPressed(button))
+            m_paletteFocus->setStop(position - 1);
     }
     for (int kind = 0; kind < 3; ++kind) {
         const std::size_t k = static_cast<std::size_t>(kind);
@@ -717,19 +719,9 @@ void TTalvexForm::syncPalette()
         m_selectors[k]->setChecked(kind == m_palette.conductorKind());
     }
     m_kindFocus->setStop(m_palette.conductorKind());
-    for (int position = 1; position <= PaletteButtonCount; ++position)
-        if (m_palette.isPressed(paletteButtonAt(position)))
-            m_paletteFocus->setStop(position - 1);
 
-    const QString status = QString::fromStdString(m_palette.statusText());
-    if (m_statusPanels[0]->text() != status) {
-        m_statusPanels[0]->setText(status);
-        // Screen readers say the new preselection.
-        if (QAccessible::isActive()) {
-            QAccessibleEvent changed(m_statusPanels[0], QAccessible::NameChanged);
-            QAccessible::updateAccessibility(&changed);
-        }
-    }
+    // A label without an accessible name of its own tells assistive technology of a new text.
+    m_statusPanels[0]->setText(QString::fromStdString(m_palette.statusText()));
 }
 
 void TTalvexForm::ChooseTool(PaletteButton button)
