@@ -617,6 +617,11 @@ bool ValueListEditor::edit(const QModelIndex &index, EditTrigger trigger, QEvent
             if (QWidget *editor = m_delegate->openEditor(item))
                 closeEditor(editor, QAbstractItemDelegate::NoHint);
         }
+        // An editing state left now belongs to no editor of a plain value: it is a standing
+        // ellipsis editor's, or stale from an editor whose window lost the focus. Qt would refuse
+        // every other value while it lasts.
+        if (state() == EditingState && !m_delegate->openEditor(index.row()))
+            setState(NoState);
     }
     return QTableWidget::edit(index, trigger, event);
 }
