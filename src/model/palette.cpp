@@ -77,8 +77,7 @@ bool PaletteState::ChooseTool(PaletteButton button)
         ReleaseToolButtons();
         pressButton(button);
         PreselectTool(button);
-        m_outlineWidth = m_chosenCategory.width;
-        m_outlineHeight = m_chosenCategory.height;
+        takeOutline();
     }
     return true;
 }
@@ -137,9 +136,13 @@ bool PaletteState::OrientClick()
             m_chosenCategory.orientation == Vertical ? Horizontal : Vertical;
         std::swap(m_chosenCategory.width, m_chosenCategory.height);
     }
-    m_outlineWidth = m_chosenCategory.width;
-    m_outlineHeight = m_chosenCategory.height;
+    takeOutline();
     return orientable;
+}
+
+void PaletteState::takeOutline()
+{
+    m_outline = {m_chosenCategory.width, m_chosenCategory.height};
 }
 
 void PaletteState::returnToPointerTool()

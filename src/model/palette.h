@@ -58,8 +58,8 @@ public:
     int chosenToolClass() const { return m_chosenToolClass; }
     const Category &chosenCategory() const { return m_chosenCategory; }
     Category &chosenCategory() { return m_chosenCategory; }
-    std::int32_t outlineWidth() const { return m_outlineWidth; }
-    std::int32_t outlineHeight() const { return m_outlineHeight; }
+    std::int32_t outlineWidth() const { return m_outline.width; }
+    std::int32_t outlineHeight() const { return m_outline.height; }
     int conductorKind() const { return m_conductorKind; }
     bool isPressed(PaletteButton button) const;
     bool isEnabled(PaletteButton button) const;
@@ -72,12 +72,17 @@ public:
 
 private:
     static std::size_t slot(PaletteButton button);
+    // The outline takes the chosen category's size: on a tool choice and an orientation change.
+    void takeOutline();
 
     const ToolClassTable &m_toolClasses;
     int m_chosenToolClass = 0;
     Category m_chosenCategory;
-    std::int32_t m_outlineWidth = 0;
-    std::int32_t m_outlineHeight = 0;
+    struct
+    {
+        std::int32_t width = 0;
+        std::int32_t height = 0;
+    } m_outline;
     int m_conductorKind = Distributions;
     std::array<bool, PaletteButtonCount> m_pressed{};
     std::array<bool, PaletteButtonCount> m_enabled{};
