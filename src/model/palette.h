@@ -25,6 +25,10 @@ std::string conductorKindName(int kind);
 // Lowers the first character of text: ASCII A to Z and the umlauts Ä, Ö, Ü; nothing else.
 std::string LowerFirstLetter(std::string_view text);
 
+// Status panel 0's text for a tool class preselected under a conductor kind: the class name,
+// for the five classes that exist for every kind with the kind before it, and " vorgewählt".
+std::string preselectionText(const std::string &className, int toolClass, int conductorKind);
+
 // The palette's state machine: chosen tool class and category, outline size, conductor kind,
 // and the pressed and enabled states of the 23 palette buttons. The window mirrors these states
 // onto its buttons, status bar and selector pictures after every operation.
