@@ -370,8 +370,8 @@ void TTalvexForm::createTopPanel()
         auto *label = new QLabel(text(info.caption), rightPanel);
         label->setObjectName(text(info.name));
         label->setFont(groupFont);
-        label->move(info.left, 2);
         label->adjustSize();
+        label->move(fittedLeft(info.left, label->width(), rightPanel->width()), 2);
         QPalette grey = label->palette();
         grey.setColor(QPalette::WindowText, QColor(128, 128, 128));
         label->setPalette(grey);
