@@ -21,17 +21,18 @@ talvex_check_owner() {
     local script=$1 me foreign
     me=$(id -un)
     if [[ ! -e $talvex_build && ! -w $talvex_root ]]; then
-        echo "$script: $talvex_root belongs to $(stat -c %U "$talvex_root"), and $me cannot" \
-            "write to it: run this as $(stat -c %U "$talvex_root"), or in a checkout of your own." \
-            >&2
+        local owner
+        owner=$(stat -c %U "$talvex_root")
+        echo "scripts/$script: $talvex_root belongs to $owner, and $me cannot write to it:" \
+            "run this as $owner, or in a checkout of your own." >&2
         exit 1
     fi
     [[ -e $talvex_build ]] || return 0
     foreign=$(find "$talvex_build" ! -user "$(id -u)" -print -quit 2>/dev/null || true)
     [[ -n $foreign ]] || return 0
     cat >&2 <<MSG
-$script: $foreign belongs to $(stat -c %U "$foreign"), not to $me, so the build cannot write
-there (an earlier run as root, through sudo, left it). Give the folder back with
+scripts/$script: $foreign belongs to $(stat -c %U "$foreign"), not to $me, so the build
+cannot write there (an earlier run as root, through sudo, left it). Give the folder back with
     sudo chown -R $me: $talvex_build
 or start this command once through sudo: it hands the folder back, installs what is missing
 as root and goes on as $me.
