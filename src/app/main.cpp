@@ -19,5 +19,8 @@ int main(int argc, char *argv[])
         talvex::fatalError(error.what(), 1);
     }
     windows->TalvexForm.show();
+    // Without a window manager nobody else gives the window the keyboard; Qt asks for it once
+    // the window is mapped (under a window manager, through _NET_ACTIVE_WINDOW).
+    windows->TalvexForm.activateWindow();
     return talvex::TalvexApplication::exec();
 }

@@ -4,6 +4,7 @@
 #include "mainwindow/palettelayout.h"
 #include "mainwindow/rovingfocus.h"
 #include "mainwindow/sheetview.h"
+#include "model/geometry.h"
 #include "pictures/ink.h"
 #include "widgets/handlerguard.h"
 
@@ -160,8 +161,8 @@ void TTalvexForm::createTopPanel()
     for (const GroupLabelInfo &info : GroupLabels) {
         auto *label = new QLabel(QString::fromUtf8(info.caption), rightPanel);
         label->setObjectName(QString::fromUtf8(info.name));
-        label->move(info.left, 2);
         label->adjustSize();
+        label->move(fittedLeft(info.left, label->width(), rightPanel->width()), 2);
         QPalette grey = label->palette();
         grey.setColor(QPalette::WindowText, QColor(128, 128, 128));
         label->setPalette(grey);

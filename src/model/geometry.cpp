@@ -87,6 +87,13 @@ int centredOuterStart(int screenExtent, int outerExtent)
     return checkedSub(screenExtent, outerExtent) / 2;
 }
 
+int fittedLeft(int designLeft, int textWidth, int parentWidth)
+{
+    const std::int64_t lastFittingLeft = std::int64_t{parentWidth} - textWidth;
+    return static_cast<int>(
+        std::max<std::int64_t>(std::min<std::int64_t>(designLeft, lastFittingLeft), 0));
+}
+
 ClientSize inspectorClientSize(int hostOuterLeft, int designClientWidth, int designOuterHeight,
                                const FrameExtents &frame)
 {

@@ -65,6 +65,11 @@ int mainClientHeight(int outerHeight, const FrameExtents &frame, int designClien
 // Where a window's outer frame starts when it is centred on a screen extent (truncating).
 int centredOuterStart(int screenExtent, int outerExtent);
 
+// Where a label whose text is textWidth wide starts when its design puts it at designLeft in a
+// parent parentWidth wide: moved left only as far as the text needs to end inside the parent,
+// and never past the parent's left edge.
+int fittedLeft(int designLeft, int textWidth, int parentWidth);
+
 // The inspector's client size: its outer frame reaches from the screen's left edge to the main
 // window's outer left (never narrower than its design width) and has the design outer height.
 struct ClientSize

@@ -1,5 +1,6 @@
 // The windows have fixed pixel layouts: every text must fit its control with the font actually in
-// use, and no label may be covered by a control standing over it.
+// use, no label may be cut by the edge of a widget it stands in, and none may be covered by a
+// control standing over it.
 
 #include "editorfixture.h"
 
@@ -55,8 +56,23 @@ void expectTextsFit(QWidget &window)
         const int room = label->contentsRect().width() - 2 * margin;
         EXPECT_LE(textWidth(*label, label->text()), room) << where(*label, label->text());
 
-        // Controls created after the label stand above it.
+        // Each widget the label stands in clips it at its edges.
         const QRect text = labelTextRect(*label);
+        QRect shown = text;
+        for (QWidget *parent = label->parentWidget(); parent; parent = parent->parentWidget()) {
+            if (!parent->rect().contains(shown)) {
+                ADD_FAILURE() << where(*label, label->text()) << " at " << shown.x() << ".."
+                              << shown.right() << " is cut by "
+                              << parent->objectName().toStdString() << ", 0.."
+                              << parent->width() - 1;
+                break;
+            }
+            if (parent == &window)
+                break;
+            shown.translate(parent->pos());
+        }
+
+        // Controls created after the label stand above it.
         const QList<QObject *> siblings = label->parent()->children();
         for (qsizetype i = siblings.indexOf(label) + 1; i < siblings.size(); ++i) {
             auto *above = qobject_cast<QWidget *>(siblings[i]);

@@ -120,6 +120,32 @@ TEST(OuterSizes, CentredByTheOuterFrame)
     EXPECT_EQ(centredOuterStart(300, 301), 0);
 }
 
+struct LabelCase
+{
+    int designLeft, textWidth, parentWidth, left;
+};
+
+class LabelLeft : public ::testing::TestWithParam<LabelCase>
+{};
+
+TEST_P(LabelLeft, MovesLeftOnlyAsFarAsTheTextNeeds)
+{
+    const LabelCase &c = GetParam();
+    EXPECT_EQ(fittedLeft(c.designLeft, c.textWidth, c.parentWidth), c.left);
+}
+
+constexpr int IntMax = std::numeric_limits<int>::max();
+constexpr int IntMin = std::numeric_limits<int>::min();
+
+INSTANTIATE_TEST_SUITE_P(
+    Labels, LabelLeft,
+    ::testing::Values(LabelCase{767, 41, 809, 767}, // "Aufheber" in Arial-like metrics fits
+                      LabelCase{767, 42, 809, 767}, // ends on the parent's last pixel
+                      LabelCase{767, 45, 809, 764}, // one pixel too wide: moves by one
+                      LabelCase{4, 40, 809, 4}, LabelCase{0, 900, 809, 0}, // wider than all
+                      LabelCase{-3, 10, 809, 0}, LabelCase{IntMax, 1, IntMax, IntMax - 1},
+                      LabelCase{5, IntMin, 10, 5}, LabelCase{IntMax, IntMax, IntMin, 0}));
+
 TEST(OuterSizes, InspectorReachesTheMainWindow)
 {
     EXPECT_EQ(inspectorClientSize(268, 141, 447, Openbox), (ClientSize{266, 422}));
