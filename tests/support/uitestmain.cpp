@@ -5,27 +5,9 @@
 #include "app/application.h"
 #include "widgets/handlerguard.h"
 #include "model/fatal.h"
-#include "qtmessages.h"
+#include "qtwarningcheck.h"
 
 #include <gtest/gtest.h>
-
-#include <cstdio>
-
-namespace {
-
-// Fails the test during which the toolkit printed a warning or critical message.
-class QtWarningCheck : public ::testing::EmptyTestEventListener
-{
-    void OnTestStart(const ::testing::TestInfo &) override { talvex::qtmessages::takeRecorded(); }
-
-    void OnTestEnd(const ::testing::TestInfo &) override
-    {
-        for (const QString &message : talvex::qtmessages::takeRecorded())
-            ADD_FAILURE() << "Qt warned: " << message.toStdString();
-    }
-};
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -34,8 +16,7 @@ int main(int argc, char *argv[])
     talvex::qtmessages::install(true);
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     ::testing::InitGoogleTest(&argc, argv);
-    // Appended last, so that its failures come before the result line of the test.
-    ::testing::UnitTest::GetInstance()->listeners().Append(new QtWarningCheck);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new talvex::test::QtWarningCheck);
     talvex::TalvexApplication app(argc, argv);
     talvex::setErrorReporter([](QWidget *, const QString &text) {
         ADD_FAILURE() << "unexpected error box: " << text.toStdString();

@@ -1,11 +1,14 @@
 #include "pictures/pictures.h"
 
+#include "pictures/icons.h"
+
 #include <QHash>
 #include <QSet>
 #include <QTransform>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -455,6 +458,18 @@ TEST(PaletteIcons, TwentyThreeDistinctIconsOnThePaletteGrey)
     EXPECT_EQ(seen.size(), Pictures::ElemIconCount);
     EXPECT_TRUE(pictures().elemImgList(23).isNull());
     EXPECT_TRUE(pictures().elemImgList(-1).isNull());
+}
+
+TEST(PaletteIcons, EveryButtonHasExactlyOneIcon)
+{
+    const std::vector<PaletteButton> buttons = elemIconButtons();
+    for (int position = 1; position <= PaletteButtonCount; ++position) {
+        const PaletteButton button = paletteButtonAt(position);
+        EXPECT_EQ(std::count(buttons.begin(), buttons.end(), button), 1) << position;
+        EXPECT_FALSE(paintElemIcon(button).isNull()) << position;
+    }
+    EXPECT_EQ(buttons.size(), std::size_t(PaletteButtonCount));
+    EXPECT_TRUE(paintElemIcon(PaletteButton::Other).isNull());
 }
 
 TEST(ToolBarIcons, SevenDistinctIconsInEachList)
