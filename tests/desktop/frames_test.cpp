@@ -2,6 +2,7 @@
 // desktop-session under openbox, and with TALVEX_NO_WM=1 on the bare X server.
 
 #include "editorfixture.h"
+#include "modal.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -9,7 +10,6 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
-#include <QTimer>
 #include <QWindow>
 
 #include <gtest/gtest.h>
@@ -79,28 +79,23 @@ protected:
     Opened openEditor()
     {
         Opened opened;
-        QTimer::singleShot(0, [&] {
-            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-            if (!dialog) {
-                ADD_FAILURE() << "no editor opened";
-                return;
-            }
-            waitFramed(*dialog);
-            const auto *cancel = dialog->findChild<QPushButton *>(QStringLiteral("CancelButton"));
+        auto read = [&](QDialog &dialog) {
+            waitFramed(dialog);
+            const auto *cancel = dialog.findChild<QPushButton *>(QStringLiteral("CancelButton"));
             // On a loaded machine the placement after the framing may still be on its way.
             (void)QTest::qWaitFor(
                 [&] {
-                    return dialog->frameGeometry().topLeft() ==
-                               besideTheInspector(dialog->frameGeometry().height()) &&
+                    return dialog.frameGeometry().topLeft() ==
+                               besideTheInspector(dialog.frameGeometry().height()) &&
                            cancel->x() > 0;
                 },
                 5000);
-            opened.frame = dialog->frameGeometry();
+            opened.frame = dialog.frameGeometry();
             opened.cancelLeft = cancel->x();
             opened.cancelWidth = cancel->width();
-            dialog->reject();
-        });
-        inspector().CommonValueListEditButtonClick();
+        };
+        EXPECT_TRUE(whileModal([&] { inspector().CommonValueListEditButtonClick(); }, read).dialog)
+            << "no editor opened";
         return opened;
     }
 

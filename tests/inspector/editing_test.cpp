@@ -15,7 +15,6 @@
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTableWidget>
-#include <QTimer>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -105,37 +104,6 @@ struct Untouched
     QStringList tabs;
     QImage cellImage;
 };
-
-// Watches for the modal dialog that an action opens, lets whileOpen act in it as the user and
-// rejects it should it still be open, so that a failing test cannot hang. Returns the dialog
-// and its outer geometry as it was shown, or nullptr when nothing opened.
-struct Opened
-{
-    QDialog *dialog = nullptr;
-    QRect frame;
-};
-
-Opened whileModal(const std::function<void()> &action,
-                  const std::function<void(QDialog &)> &whileOpen)
-{
-    Opened opened;
-    QTimer poll;
-    poll.setInterval(5);
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        if (!dialog || opened.dialog)
-            return;
-        opened.dialog = dialog;
-        opened.frame = dialog->frameGeometry();
-        whileOpen(*dialog);
-        if (dialog->isVisible())
-            dialog->reject();
-    });
-    poll.start();
-    action();
-    poll.stop();
-    return opened;
-}
 
 template<typename Widget>
 Widget *part(QWidget &window, const char *name)
@@ -521,19 +489,19 @@ class EditButton : public Editing
 {
 protected:
     // Presses the "..." of the cell-spanning list and lets whileOpen act in what opens.
-    Opened press(const std::function<void(QDialog &)> &whileOpen = [](QDialog &) {})
+    test::Modal press(const std::function<void(QDialog &)> &whileOpen = [](QDialog &) {})
     {
         QToolButton *button = ellipsisButton(inspector);
         if (!button) {
             ADD_FAILURE() << "no edit button";
             return {};
         }
-        return whileModal([&] { QTest::mouseClick(button, Qt::LeftButton); }, whileOpen);
+        return test::whileModal([&] { QTest::mouseClick(button, Qt::LeftButton); }, whileOpen);
     }
 
     // Where the dialog has to stand: over the inspector's right frame by 4 pixels, its middle
     // 85 pixels below the top of CellPanel.
-    void expectBesideTheInspector(const Opened &opened)
+    void expectBesideTheInspector(const test::Modal &opened)
     {
         const QRect frame = inspector.frameGeometry();
         const int cellPanelTop = inspector.CellPanel->mapTo(&inspector, QPoint()).y();
@@ -557,7 +525,7 @@ TEST_F(EditButton, TextLinesOpenTheLinesEditorKeptAcrossOpeningsAndElements)
     // The lines editor places its buttons from its outer width before it shows.
     auto *cancel = part<QPushButton>(*editor.lines, "CancelButton");
     int cancelLeft = -1;
-    Opened opened = press([&](QDialog &dialog) {
+    test::Modal opened = press([&](QDialog &dialog) {
         cancelLeft = cancel->x();
         auto *memo = part<QPlainTextEdit>(dialog, "LinesMemo");
         QTest::keyClicks(memo, "Erste Zeile");
@@ -613,7 +581,7 @@ TEST_F(EditButton, HistoryDataOpenTheDataTableEditorKeptAcrossOpeningsAndElement
 
     auto *cancel = part<QPushButton>(*editor.data, "CancelButton");
     int cancelLeft = -1;
-    Opened opened = press([&](QDialog &dialog) {
+    test::Modal opened = press([&](QDialog &dialog) {
         cancelLeft = cancel->x();
         typeInto(dialog, 1, 4, "12,5");
         typeInto(dialog, 0, 2, "zwei");
@@ -654,8 +622,7 @@ TEST_F(EditButton, HistoryDataOpenTheDataTableEditorKeptAcrossOpeningsAndElement
 TEST_F(EditButton, NothingOpensUnlessTheCellSpanningListHoldsExactlyOneItem)
 {
     auto handlerOpens = [&] {
-        return whileModal([&] { inspector.CommonValueListEditButtonClick(); }, [](QDialog &) {})
-                   .dialog != nullptr;
+        return test::whileModal([&] { inspector.CommonValueListEditButtonClick(); }).dialog;
     };
     editor.place(PaletteButton::MarketTBtn, 3, 2);
     EXPECT_FALSE(handlerOpens()) << "no item";

@@ -13,7 +13,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -270,22 +269,6 @@ TEST_F(ValueListKeys, TheFocusedControlLooksDifferent)
 
 // ---- The ellipsis rows open their editors by keys ----
 
-// Which modal editor the action opened; the editor is closed again at once.
-QWidget *editorOpenedBy(const std::function<void()> &action)
-{
-    QWidget *opened = nullptr;
-    QTimer::singleShot(0, [&opened] {
-        if (!QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; }, 2000))
-            return;
-        opened = QApplication::activeModalWidget();
-        static_cast<QDialog *>(opened)->reject();
-    });
-    action();
-    // Nothing opened: let the timer give up before the next case.
-    (void)QTest::qWaitFor([&opened] { return opened != nullptr; }, 2500);
-    return opened;
-}
-
 TEST(EllipsisRowKeys, ReturnSpaceAndF2OpenTheEditorAsTheButtonDoes)
 {
     test::Editor editor;
@@ -299,9 +282,9 @@ TEST(EllipsisRowKeys, ReturnSpaceAndF2OpenTheEditorAsTheButtonDoes)
     QAccessibleInterface *face = QAccessible::queryAccessibleInterface(button);
     EXPECT_EQ(face->role(), QAccessible::Button);
     EXPECT_EQ(face->text(QAccessible::Name), QStringLiteral("Textzeilen bearbeiten"));
-    EXPECT_EQ(editorOpenedBy([face] {
+    EXPECT_EQ(test::whileModal([face] {
                   face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-              }),
+              }).dialog,
               editor.lines);
 
     // Tab reaches the read-only row: its value is a tab stop because the row opens an editor.
@@ -310,7 +293,7 @@ TEST(EllipsisRowKeys, ReturnSpaceAndF2OpenTheEditorAsTheButtonDoes)
         list->setFocus(Qt::TabFocusReason);
         QWidget *value = QApplication::focusWidget();
         ASSERT_TRUE(list->isAncestorOf(value));
-        EXPECT_EQ(editorOpenedBy([value, key] { QTest::keyClick(value, Qt::Key(key)); }),
+        EXPECT_EQ(test::whileModal([value, key] { QTest::keyClick(value, Qt::Key(key)); }).dialog,
                   editor.lines)
             << QKeySequence(key).toString().toStdString();
         EXPECT_EQ(list->value(0), QStringLiteral("(Zeilen)")) << "the marker is not typed into";
@@ -319,13 +302,14 @@ TEST(EllipsisRowKeys, ReturnSpaceAndF2OpenTheEditorAsTheButtonDoes)
     activate(inspector);
     list->setFocus(Qt::OtherFocusReason);
     list->setCurrentCell(0, 1);
-    EXPECT_EQ(editorOpenedBy([list] { QTest::keyClick(list, Qt::Key_F2); }), editor.lines);
+    EXPECT_EQ(test::whileModal([list] { QTest::keyClick(list, Qt::Key_F2); }).dialog, editor.lines);
 
     editor.place(PaletteButton::HistoryTBtn, 6, 2);
     activate(inspector);
     list->setFocus(Qt::TabFocusReason);
     QWidget *history = QApplication::focusWidget();
-    EXPECT_EQ(editorOpenedBy([history] { QTest::keyClick(history, Qt::Key_Return); }), editor.data);
+    EXPECT_EQ(test::whileModal([history] { QTest::keyClick(history, Qt::Key_Return); }).dialog,
+              editor.data);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #include "editorfixture.h"
 #include "inspector/valuelist.h"
+#include "modal.h"
 #include "model/elementmodel.h"
 #include "placedchecks.h"
 
@@ -61,7 +62,6 @@ TEST(KeyboardScenario, FromStartToCtrlQWithoutAMouse)
     TInspectForm &inspector = *editor.inspector;
     int exitCode = -1;
     QString typed;
-    bool linesEditorOpened = false;
 
     QTimer::singleShot(0, [&] {
         main.activateWindow();
@@ -116,21 +116,18 @@ TEST(KeyboardScenario, FromStartToCtrlQWithoutAMouse)
              i < 10 && !inspector.CommonValueList->isAncestorOf(QApplication::focusWidget()); ++i)
             press(Qt::Key_Tab);
         ASSERT_TRUE(inspector.CommonValueList->isAncestorOf(QApplication::focusWidget()));
-        QTimer::singleShot(0, [&] {
-            ASSERT_TRUE(QTest::qWaitFor(
-                [&] {
+        const test::Modal lines = test::whileModal(
+            [] { press(Qt::Key_Return); },
+            [&](QDialog &) {
+                ASSERT_TRUE(QTest::qWaitFor([&] {
                     const QWidget *focus = QApplication::focusWidget();
-                    return QApplication::activeModalWidget() == editor.lines && focus &&
-                           focus->window() == editor.lines;
-                },
-                2000));
-            linesEditorOpened = true;
-            QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Preise steigen"));
-            typed = editor.lines->findChild<QPlainTextEdit *>()->toPlainText();
-            press(Qt::Key_Escape);
-        });
-        press(Qt::Key_Return);
-        EXPECT_TRUE(linesEditorOpened);
+                    return focus && focus->window() == editor.lines;
+                }));
+                QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Preise steigen"));
+                typed = editor.lines->findChild<QPlainTextEdit *>()->toPlainText();
+                press(Qt::Key_Escape);
+            });
+        EXPECT_EQ(lines.dialog, editor.lines);
         EXPECT_FALSE(editor.lines->isVisible());
         EXPECT_EQ(inspector.CommonValueList->value(0), QStringLiteral("(Zeilen)"));
 

@@ -3,6 +3,7 @@
 #include "app/errorreport.h"
 #include "editorfixture.h"
 #include "inspector/valuelist.h"
+#include "modal.h"
 #include "model/elementmodel.h"
 #include "model/fatal.h"
 #include "placedchecks.h"
@@ -67,17 +68,6 @@ bool pixelIs(const QImage &image, QPoint point, QColor colour)
     return image.pixelColor(point) == colour;
 }
 
-// Closes the modal editor that is about to open, with OK or cancel.
-void closeModalSoon(bool accept)
-{
-    QTimer::singleShot(0, [accept] {
-        if (!QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; }, 2000))
-            return;
-        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
-            accept ? dialog->accept() : dialog->reject();
-    });
-}
-
 } // namespace
 
 TEST(Scenario, EveryClassFromStartToBeenden)
@@ -125,12 +115,14 @@ TEST(Scenario, EveryClassFromStartToBeenden)
 
         // The editors of the text element and the history element, OK and cancel.
         inspector.ShowTextElement(26, {});
-        closeModalSoon(true);
-        inspector.CommonValueListEditButtonClick();
+        EXPECT_EQ(test::whileModal([&] { inspector.CommonValueListEditButtonClick(); },
+                                   [](QDialog &lines) { lines.accept(); })
+                      .dialog,
+                  editor.lines);
         EXPECT_FALSE(editor.lines->isVisible());
         inspector.ShowHistoryElement(9, {});
-        closeModalSoon(false);
-        inspector.CommonValueListEditButtonClick();
+        EXPECT_EQ(test::whileModal([&] { inspector.CommonValueListEditButtonClick(); }).dialog,
+                  editor.data);
         EXPECT_FALSE(editor.data->isVisible());
 
         // "Beenden" ends the session.

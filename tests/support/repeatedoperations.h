@@ -7,6 +7,7 @@
 #include "app/editorwindows.h"
 #include "inspector/valuelist.h"
 #include "mainwindow/sheetview.h"
+#include "modal.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -14,7 +15,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QTimer>
 
 #include <cstdio>
 #include <functional>
@@ -80,14 +80,10 @@ inline std::vector<Operation> userOperations(EditorWindows &windows)
     // Opens the value editor of the shown element through its "..." row and closes it from
     // inside its own event loop, as a user's click on Abbrechen does.
     auto openAndClose = [&inspector](QDialog *editor) {
-        bool opened = false;
-        QTimer::singleShot(0, &inspector, [editor, &opened] {
-            opened = QApplication::activeModalWidget() == editor;
-            editor->reject();
-        });
-        inspector.CommonValueListEditButtonClick();
+        const test::Modal opened =
+            test::whileModal([&inspector] { inspector.CommonValueListEditButtonClick(); });
         settle();
-        return opened && !editor->isVisible();
+        return opened.dialog == editor && !editor->isVisible();
     };
 
     return {

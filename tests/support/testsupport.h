@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QApplication>
+#include "modal.h"
+
 #include <QDialog>
 #include <QTest>
-#include <QTimer>
+#include <QWidget>
 
 #include <functional>
 #include <ostream>
@@ -15,16 +16,12 @@ inline void PrintTo(const QString &text, std::ostream *out)
 }
 
 // Runs dialog.exec() the way the inspector opens an editor and lets whileOpen act as the user
-// once the dialog is the active modal window. Should whileOpen not close it, the dialog is
-// rejected after a few seconds so that a failing test cannot hang.
+// once the dialog is the active modal window.
 inline int runModal(QDialog &dialog, const std::function<void()> &whileOpen)
 {
-    QTimer::singleShot(0, &dialog, [&dialog, whileOpen] {
-        if (QTest::qWaitFor([&] { return QApplication::activeModalWidget() == &dialog; }))
-            whileOpen();
-    });
-    QTimer::singleShot(5000, &dialog, [&dialog] { dialog.reject(); });
-    return dialog.exec();
+    int result = -1;
+    talvex::test::whileModal([&] { result = dialog.exec(); }, [&](QDialog &) { whileOpen(); });
+    return result;
 }
 
 // The widgets that Tab visits, in order, starting at first.
