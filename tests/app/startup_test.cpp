@@ -3,6 +3,7 @@
 // all five had been built together.
 
 #include "editorfixture.h"
+#include "inspectorlists.h"
 
 #include "app/editorwindows.h"
 
@@ -51,8 +52,7 @@ TEST(Startup, CommandsBeforeTheHiddenWindowsExistFindThemAsIfBuiltTogether)
         Editor eager;
         eager.main->AttributeInspectClick();
         eagerGeometry = eager.inspector->geometry();
-        for (int i = 0; i < eager.inspector->ComboBox->count(); ++i)
-            eagerEntries << eager.inspector->ComboBox->itemText(i);
+        eagerEntries = entries(*eager.inspector);
     }
 
     Started started;
@@ -65,10 +65,7 @@ TEST(Startup, CommandsBeforeTheHiddenWindowsExistFindThemAsIfBuiltTogether)
     TInspectForm &inspector = started.windows->InspectForm();
     EXPECT_TRUE(inspector.isVisible());
     EXPECT_EQ(inspector.geometry(), eagerGeometry);
-    QStringList entries;
-    for (int i = 0; i < inspector.ComboBox->count(); ++i)
-        entries << inspector.ComboBox->itemText(i);
-    EXPECT_EQ(entries, eagerEntries);
+    EXPECT_EQ(entries(inspector), eagerEntries);
     auto *menuItem = started.main.findChild<QAction *>(QStringLiteral("AttributeInspect"));
     ASSERT_NE(menuItem, nullptr);
     EXPECT_TRUE(menuItem->isChecked());

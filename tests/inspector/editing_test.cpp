@@ -4,6 +4,7 @@
 #include "editorfixture.h"
 #include "inspector/currentdata.h"
 #include "inspector/valuelist.h"
+#include "inspectorlists.h"
 #include "model/elementmodel.h"
 #include "testsupport.h"
 
@@ -24,54 +25,10 @@
 #include <vector>
 
 using namespace talvex;
-using talvex::test::Editor;
+using namespace talvex::test;
 using Style = ValueListEditor::EditStyle;
 
 namespace {
-
-QStringList values(const ValueListEditor *list)
-{
-    QStringList texts;
-    for (int i = 0; i < list->itemCount(); ++i)
-        texts << list->value(i);
-    return texts;
-}
-
-QStringList rows(const ValueListEditor *list)
-{
-    QStringList texts;
-    for (int i = 0; i < list->itemCount(); ++i)
-        texts << list->key(i) + QLatin1Char('=') + list->value(i);
-    return texts;
-}
-
-QStringList tabs(const TInspectForm &inspector)
-{
-    QStringList names;
-    for (int i = 0; i < inspector.CellTabBar->count(); ++i)
-        names << inspector.CellTabBar->tabText(i);
-    return names;
-}
-
-// The visible in-place editor standing in an item's value cell, or nullptr.
-QWidget *editorOf(ValueListEditor *list, int item)
-{
-    const QRect cell = list->visualRect(list->model()->index(item, 1));
-    for (QWidget *child : list->viewport()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-        if (child->isVisible() && child->geometry() == cell)
-            return child;
-    }
-    return nullptr;
-}
-
-// Clicks an item's value cell as the user does and returns the editor that opens there.
-template<typename Widget = QLineEdit>
-Widget *clickValue(ValueListEditor *list, int item)
-{
-    const QRect cell = list->visualRect(list->model()->index(item, 1));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
-    return qobject_cast<Widget *>(editorOf(list, item));
-}
 
 // Opens an item's value, selects all of it and types keys over it, one key at a time.
 void typeOver(ValueListEditor *list, int item, const QString &keys)

@@ -4,6 +4,7 @@
 
 #include "editorfixture.h"
 #include "inspector/valuelist.h"
+#include "inspectorlists.h"
 #include "testsupport.h"
 
 #include <QClipboard>
@@ -15,20 +16,9 @@
 #include <gtest/gtest.h>
 
 using namespace talvex;
-using talvex::test::Editor;
+using namespace talvex::test;
 
 namespace {
-
-QLineEdit *openValue(ValueListEditor *list, int item)
-{
-    const QRect cell = list->visualRect(list->model()->index(item, 1));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
-    for (QWidget *child : list->viewport()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-        if (child->isVisible() && child->geometry() == cell)
-            return qobject_cast<QLineEdit *>(child);
-    }
-    return nullptr;
-}
 
 void commit(QWidget *edit, const QString &text)
 {
@@ -66,7 +56,7 @@ protected:
 
 TEST_F(ReadOnlyInput, TheCornerTakesNoCommitPasteOrDrop)
 {
-    QLineEdit *edit = openValue(list, 0);
+    QLineEdit *edit = clickValue(list, 0);
     ASSERT_NE(edit, nullptr);
     EXPECT_FALSE(edit->acceptDrops());
     edit->end(false);
@@ -83,7 +73,7 @@ TEST_F(ReadOnlyInput, TheCornerTakesNoCommitPasteOrDrop)
 
 TEST_F(ReadOnlyInput, AnEditableCountTakesTheCommitsItsMaskAllows)
 {
-    QLineEdit *edit = openValue(list, 2);
+    QLineEdit *edit = clickValue(list, 2);
     ASSERT_NE(edit, nullptr);
     ASSERT_FALSE(edit->isReadOnly());
     edit->selectAll();
@@ -95,8 +85,8 @@ TEST_F(ReadOnlyInput, AnEditableCountTakesTheCommitsItsMaskAllows)
 
     // Once the row turns read-only, its open editor follows.
     list->setReadOnly(2, true);
-    openValue(list, 3);
-    edit = openValue(list, 2);
+    clickValue(list, 3);
+    edit = clickValue(list, 2);
     ASSERT_NE(edit, nullptr);
     commit(edit, QStringLiteral("8"));
     EXPECT_EQ(list->value(2), "7");

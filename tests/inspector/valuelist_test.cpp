@@ -1,6 +1,7 @@
 #include "inspector/valuelist.h"
 
-#include "model/inputmask.h"
+#include "inspectorlists.h"
+#include "model/values.h"
 #include "qtmessages.h"
 #include "testsupport.h"
 
@@ -20,20 +21,10 @@
 #include <ostream>
 
 using talvex::ValueListEditor;
+using talvex::test::editorOf;
 using Style = ValueListEditor::EditStyle;
 
 namespace {
-
-// The open in-place editor of an item's value cell, or nullptr.
-QWidget *editorOf(ValueListEditor &list, int item)
-{
-    const QRect cell = list.visualRect(list.model()->index(item, 1));
-    for (QWidget *child : list.viewport()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-        if (child->isVisible() && child->geometry() == cell)
-            return child;
-    }
-    return nullptr;
-}
 
 // Opens the editor of an item the way a click on its value cell does.
 template<typename Editor = QLineEdit>
@@ -41,12 +32,11 @@ Editor *openEditor(ValueListEditor &list, int item)
 {
     list.setCurrentCell(item, 1);
     list.editItem(list.item(item, 1));
-    return qobject_cast<Editor *>(editorOf(list, item));
+    return qobject_cast<Editor *>(editorOf(&list, item));
 }
 
-// Stands in for the inspector's change handler: each plain, editable item whose value differs
-// from the loaded one is trimmed and rewritten as an integer, or as a decimal with two fraction
-// digits when its mask has a comma; unreadable text gets the loaded value back.
+// Stands in for the inspector's change handler: each plain, editable item gets the model's
+// normal form of its value, read against the loaded one.
 class Normaliser
 {
 public:
@@ -60,33 +50,20 @@ public:
     int writes = 0;
 
 private:
-    static QString canonical(const QString &text, const QString &loaded, bool decimal)
-    {
-        if (!decimal) {
-            bool ok = false;
-            const int n = text.toInt(&ok);
-            return ok ? QString::number(n) : loaded;
-        }
-        const qsizetype comma = text.indexOf(QLatin1Char(','));
-        const QString fraction = (text.mid(comma + 1) + "00").left(2);
-        if (comma < 0 || !fraction.at(0).isDigit() || !fraction.at(1).isDigit())
-            return loaded;
-        const QString result = text.left(comma + 1) + fraction;
-        return result.startsWith(QLatin1Char(',')) ? "0" + result : result;
-    }
-
     void run()
     {
         if (m_normalizing || m_list.itemCount() != m_loaded.size())
             return;
         for (int i = 0; i < m_list.itemCount(); ++i) {
-            const QString trimmed = m_list.value(i).trimmed();
-            if (m_list.isReadOnly(i) || m_list.editStyle(i) != Style::Plain ||
-                m_list.value(i) == m_loaded.at(i) || trimmed.isEmpty())
+            if (m_list.isReadOnly(i) || m_list.editStyle(i) != Style::Plain)
+                continue;
+            const std::optional<std::string> normal =
+                talvex::normalizedValue(m_list.value(i).toStdString(), m_loaded.at(i).toStdString(),
+                                        m_list.editMask(i).toStdString());
+            if (!normal)
                 continue;
             m_normalizing = true;
-            const bool decimal = talvex::isDecimalMask(m_list.editMask(i).toStdString());
-            m_list.setValue(i, canonical(trimmed, m_loaded.at(i), decimal));
+            m_list.setValue(i, QString::fromStdString(*normal));
             ++writes;
             m_normalizing = false;
         }
@@ -141,7 +118,7 @@ TEST_F(ValueList, ItemsUnderATitleRow)
         list.editItem(list.item(0, 0));
         EXPECT_EQ(refused.count(), 1);
     }
-    EXPECT_EQ(editorOf(list, 0), nullptr);
+    EXPECT_EQ(editorOf(&list, 0), nullptr);
     for (Qt::Key key : {Qt::Key_Insert, Qt::Key_Delete, Qt::Key_Down, Qt::Key_Return})
         QTest::keyClick(&list, key);
     EXPECT_EQ(list.itemCount(), 2);
@@ -220,9 +197,9 @@ TEST_F(ValueList, EachKeystrokeIsCommittedAndReported)
     QTest::keyClicks(edit, "neu");
     QTest::keyClick(edit, Qt::Key_Backspace);
     EXPECT_EQ(seen, QStringList({"n", "ne", "neu", "ne"}));
-    EXPECT_EQ(editorOf(list, 0), edit) << "the editor stays open";
+    EXPECT_EQ(editorOf(&list, 0), edit) << "the editor stays open";
     QTest::keyClick(edit, Qt::Key_Return);
-    EXPECT_EQ(editorOf(list, 0), nullptr);
+    EXPECT_EQ(editorOf(&list, 0), nullptr);
     EXPECT_EQ(seen.size(), 4) << "closing commits nothing new";
 }
 
@@ -239,7 +216,7 @@ TEST_F(ValueList, EnterEndsAMaskedEditWithoutWritingAnUntouchedValue)
         QLineEdit *edit = openEditor(list, item);
         ASSERT_NE(edit, nullptr);
         QTest::keyClick(edit, Qt::Key_Return);
-        EXPECT_EQ(editorOf(list, item), nullptr) << item;
+        EXPECT_EQ(editorOf(&list, item), nullptr) << item;
     }
     EXPECT_EQ(list.value(1), "abc");
     EXPECT_EQ(changed.count(), 0);
@@ -327,7 +304,7 @@ TEST_F(ValueList, EllipsisButtonReportsItsItem)
     QSignalSpy clicked(&list, &ValueListEditor::editButtonClicked);
 
     // The button stands in the cell without the user opening it first.
-    auto *edit = qobject_cast<QLineEdit *>(editorOf(list, 1));
+    auto *edit = qobject_cast<QLineEdit *>(editorOf(&list, 1));
     ASSERT_NE(edit, nullptr);
     auto *button = edit->findChild<QToolButton *>();
     ASSERT_TRUE(button && button->isVisible());
@@ -341,7 +318,7 @@ TEST_F(ValueList, EllipsisButtonReportsItsItem)
     EXPECT_EQ(list.value(1), "(Zeilen)");
 
     list.setEditStyle(1, Style::Plain);
-    EXPECT_EQ(editorOf(list, 1), nullptr);
+    EXPECT_EQ(editorOf(&list, 1), nullptr);
 }
 
 TEST_F(ValueList, AppendingGivesTheIndexTheItemIsReadBy)
@@ -364,7 +341,7 @@ TEST_F(ValueList, ClearingWithAnOpenEditorLeavesNothingBehind)
     list.setValue(0, "c");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(old.isNull());
-    EXPECT_EQ(editorOf(list, 0), nullptr);
+    EXPECT_EQ(editorOf(&list, 0), nullptr);
 }
 
 // The inspector reloads its lists while the user types: the focused editor goes with its row,
@@ -420,9 +397,9 @@ TEST_F(ValueList, OpeningAValueEndsTheEditOfAnother)
     list.setCurrentCell(1, 1);
     list.selectionModel()->blockSignals(false);
     list.editItem(list.item(1, 1));
-    EXPECT_NE(editorOf(list, 1), nullptr);
+    EXPECT_NE(editorOf(&list, 1), nullptr);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(editorOf(list, 0), nullptr);
+    EXPECT_EQ(editorOf(&list, 0), nullptr);
     EXPECT_EQ(list.value(0), QStringLiteral("7"));
 }
 
@@ -434,8 +411,8 @@ TEST_F(ValueList, TabWalksTheValues)
     ASSERT_NE(first, nullptr);
     QTest::keyClick(first, Qt::Key_Tab);
     EXPECT_EQ(list.currentIndex(), list.model()->index(1, 1));
-    ASSERT_NE(editorOf(list, 1), nullptr);
-    QTest::keyClick(editorOf(list, 1), Qt::Key_Backtab);
+    ASSERT_NE(editorOf(&list, 1), nullptr);
+    QTest::keyClick(editorOf(&list, 1), Qt::Key_Backtab);
     EXPECT_EQ(list.currentIndex(), list.model()->index(0, 1));
 }
 

@@ -101,7 +101,6 @@ struct PlacedCase
     GridCell cell;
     std::uint8_t orientation;
     PixelRect rect;
-    std::vector<TilePlacement> tiles;
 };
 
 class Placed : public Placing, public ::testing::WithParamInterface<PlacedCase>
@@ -119,8 +118,6 @@ TEST_P(Placed, FillsNumberRecordOccupancyAndTiles)
 
     EXPECT_EQ(placed->number, 1);
     EXPECT_EQ(model->elements.allocationCursor(), 1);
-    EXPECT_EQ(placed->tiles, c.tiles);
-    EXPECT_EQ(placed->firstTile, c.tiles.front().kind);
 
     const Element &record = model->elements.at(1);
     EXPECT_EQ(record.number, 1);
@@ -132,6 +129,11 @@ TEST_P(Placed, FillsNumberRecordOccupancyAndTiles)
     EXPECT_EQ(record.head.firstKind, templ.firstKind);
     EXPECT_EQ(record.pixelRect(), c.rect);
     EXPECT_EQ(record.spare, 0);
+    // The tiles follow the tile layout rule (TileLayout) for the record's size.
+    const std::vector<TilePlacement> tiles =
+        tileLayout(templ.firstKind, record.head.width, record.head.height, c.cell);
+    EXPECT_EQ(placed->tiles, tiles);
+    EXPECT_EQ(placed->firstTile, tiles.front().kind);
     EXPECT_EQ(model->elements.at(2), model->elements.sheetRecord()) << "only one slot is filled";
 
     // Exactly the covered cells carry the number, in reading order.
@@ -147,74 +149,22 @@ TEST_P(Placed, FillsNumberRecordOccupancyAndTiles)
     EXPECT_EQ(palette.chosenCategory().y, record.head.y);
 }
 
-constexpr int C = CellSize;
-
 INSTANTIATE_TEST_SUITE_P(
     Categories, Placed,
     ::testing::Values(
-        // A horizontal "Markt" at column 3, row 2.
-        PlacedCase{
-            B::MarketTBtn,
-            false,
-            {2, 1},
-            Horizontal,
-            {48, 24, 167, 47},
-            {{215, 2 * C, C}, {216, 3 * C, C}, {217, 4 * C, C}, {218, 5 * C, C}, {219, 6 * C, C}}},
-        // Upright it uses the vertical tiles from top to bottom.
-        PlacedCase{B::MarketTBtn,
-                   true,
-                   {2, 1},
-                   Vertical,
-                   {48, 24, 71, 143},
-                   {{220, 2 * C, C},
-                    {221, 2 * C, 2 * C},
-                    {222, 2 * C, 3 * C},
-                    {223, 2 * C, 4 * C},
-                    {224, 2 * C, 5 * C}}},
+        // A "Markt" at column 3, row 2; upright it uses the vertical tiles from top to bottom.
+        PlacedCase{B::MarketTBtn, false, {2, 1}, Horizontal, {48, 24, 167, 47}},
+        PlacedCase{B::MarketTBtn, true, {2, 1}, Vertical, {48, 24, 71, 143}},
         // Right edge: columns 37 to 41, column 42 stays free.
-        PlacedCase{B::MarketTBtn,
-                   false,
-                   {36, 0},
-                   Horizontal,
-                   {864, 0, 983, 23},
-                   {{215, 36 * C, 0},
-                    {216, 37 * C, 0},
-                    {217, 38 * C, 0},
-                    {218, 39 * C, 0},
-                    {219, 40 * C, 0}}},
+        PlacedCase{B::MarketTBtn, false, {36, 0}, Horizontal, {864, 0, 983, 23}},
         // Bottom edge: rows 31 to 35, the last row included.
-        PlacedCase{B::MarketTBtn,
-                   true,
-                   {0, 30},
-                   Vertical,
-                   {0, 720, 23, 839},
-                   {{220, 0, 30 * C},
-                    {221, 0, 31 * C},
-                    {222, 0, 32 * C},
-                    {223, 0, 33 * C},
-                    {224, 0, 34 * C}}},
-        PlacedCase{
-            B::AllDistribTBtn, false, {0, 0}, Horizontal, {0, 0, 47, 23}, {{88, 0, 0}, {89, C, 0}}},
+        PlacedCase{B::MarketTBtn, true, {0, 30}, Vertical, {0, 720, 23, 839}},
+        PlacedCase{B::AllDistribTBtn, false, {0, 0}, Horizontal, {0, 0, 47, 23}},
         // The bottom-right usable corner.
-        PlacedCase{B::AllDistribTBtn,
-                   true,
-                   {40, 33},
-                   Vertical,
-                   {960, 792, 983, 839},
-                   {{90, 40 * C, 33 * C}, {91, 40 * C, 34 * C}}},
-        PlacedCase{B::DynInputTBtn,
-                   true,
-                   {5, 5},
-                   Vertical,
-                   {120, 120, 143, 191},
-                   {{150, 5 * C, 5 * C}, {151, 5 * C, 6 * C}, {152, 5 * C, 7 * C}}},
+        PlacedCase{B::AllDistribTBtn, true, {40, 33}, Vertical, {960, 792, 983, 839}},
+        PlacedCase{B::DynInputTBtn, true, {5, 5}, Vertical, {120, 120, 143, 191}},
         // Not orientable: the orientation change leaves it horizontal.
-        PlacedCase{B::fFunctTBtn,
-                   true,
-                   {0, 34},
-                   Horizontal,
-                   {0, 816, 71, 839},
-                   {{169, 0, 34 * C}, {170, C, 34 * C}, {171, 2 * C, 34 * C}}}));
+        PlacedCase{B::fFunctTBtn, true, {0, 34}, Horizontal, {0, 816, 71, 839}}));
 
 TEST_F(Placing, ASingleCellShowsItsOnlyTile)
 {
@@ -223,7 +173,8 @@ TEST_F(Placing, ASingleCellShowsItsOnlyTile)
     EXPECT_EQ(placed->category.name, "Text-Element");
     ASSERT_EQ(placed->tiles.size(), 1u);
     EXPECT_EQ(model->kinds.kind(placed->firstTile).tile, "Text1Img");
-    EXPECT_EQ(placed->tiles.front(), (TilePlacement{placed->firstTile, 40 * C, 34 * C}));
+    EXPECT_EQ(placed->tiles.front(),
+              (TilePlacement{placed->firstTile, 40 * CellSize, 34 * CellSize}));
     EXPECT_EQ(model->elements.at(1).pixelRect(), (PixelRect{960, 816, 983, 839}));
     EXPECT_EQ(cellsOf(1), (std::vector<std::pair<int, int>>{{41, 35}}));
 }
