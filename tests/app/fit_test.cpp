@@ -145,26 +145,5 @@ TEST_F(Fit, CellTabsHaveTheirDesignSize)
         EXPECT_EQ(tabs->tabRect(i).size(), QSize(39, 15)) << tabs->tabText(i).toStdString();
 }
 
-TEST_F(Fit, EveryStatusTextFitsItsPanel)
-{
-    // Each class under each conductor kind: the preselection texts are the longest.
-    for (int kind = 0; kind < 3; ++kind) {
-        editor.clickSelector(kind);
-        for (int position = 1; position <= PaletteButtonCount; ++position) {
-            QToolButton *button = editor.main->paletteButton(paletteButtonAt(position));
-            if (!button->isEnabled())
-                continue;
-            editor.click(paletteButtonAt(position));
-            for (int panel = 0; panel < 4; ++panel) {
-                auto *label =
-                    editor.main->findChild<QLabel *>(QStringLiteral("StatusPanel%1").arg(panel));
-                ASSERT_NE(label, nullptr);
-                EXPECT_LE(textWidth(*label, label->text()), label->contentsRect().width())
-                    << "kind " << kind << ": " << label->text().toStdString();
-            }
-        }
-    }
-}
-
 } // namespace
 } // namespace talvex::test

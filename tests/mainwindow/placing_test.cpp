@@ -1,6 +1,8 @@
 #include "editorfixture.h"
 #include "inspector/valuelist.h"
+#include "inspectorlists.h"
 #include "model/elementmodel.h"
+#include "tables.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -10,35 +12,11 @@
 #include <gtest/gtest.h>
 
 using namespace talvex;
-using talvex::test::Editor;
+using namespace talvex::test;
 
 namespace {
 
 const QColor Silver(192, 192, 192);
-
-QStringList entries(const Editor &editor)
-{
-    QStringList items;
-    for (int i = 0; i < editor.inspector->ComboBox->count(); ++i)
-        items << editor.inspector->ComboBox->itemText(i);
-    return items;
-}
-
-QStringList rows(const ValueListEditor *list)
-{
-    QStringList items;
-    for (int i = 0; i < list->itemCount(); ++i)
-        items << list->key(i) + QLatin1Char('=') + list->value(i);
-    return items;
-}
-
-QStringList tabs(const Editor &editor)
-{
-    QStringList names;
-    for (int i = 0; i < editor.inspector->CellTabBar->count(); ++i)
-        names << editor.inspector->CellTabBar->tabText(i);
-    return names;
-}
 
 int placedCount(const ElementModel &model)
 {
@@ -78,7 +56,8 @@ TEST(Placing, AMarketAtColumn3Row2)
                            "Zellenzahl waagerecht=5", "Zellenzahl senkrecht=1"}));
     EXPECT_EQ(editor.inspector->ElementValueList->pickList(1),
               QStringList({"waagerecht", "senkrecht"}));
-    EXPECT_EQ(tabs(editor), QStringList({"1.Zelle", "2.Zelle", "3.Zelle", "4.Zelle", "5.Zelle"}));
+    EXPECT_EQ(tabs(*editor.inspector),
+              QStringList({"1.Zelle", "2.Zelle", "3.Zelle", "4.Zelle", "5.Zelle"}));
 
     const QImage sheet = editor.foreground();
     for (QPoint corner : {QPoint(48, 24), QPoint(167, 24), QPoint(167, 47), QPoint(48, 47)}) {
@@ -131,39 +110,23 @@ TEST(Placing, SnapsToTheNearestGridLine)
     EXPECT_EQ(editor.model().elements.at(2).head.y, 4);
 }
 
-struct LimitCase
-{
-    PaletteButton button;
-    bool turned;
-    int column;
-    int rowFromBottom; // 0: the bottom row, 1: the row above, ...
-    bool accepted;
-};
-
-class PlacingLimitTest : public ::testing::TestWithParam<LimitCase>
+class PlacingLimitTest : public ::testing::TestWithParam<test::Bound>
 {};
 
 TEST_P(PlacingLimitTest, KeepsTheRightmostColumnFree)
 {
-    const LimitCase &c = GetParam();
+    const test::Bound &c = GetParam();
     Editor editor;
-    const int row = editor.main->sheetRows() - c.rowFromBottom;
-    editor.place(c.button, c.column, row, c.turned);
+    ASSERT_EQ(editor.main->sheetColumns(), test::BoundsColumns);
+    ASSERT_EQ(editor.main->sheetRows(), test::BoundsRows);
+    editor.place(c.button, c.column, c.row, c.turned);
     EXPECT_EQ(placedCount(editor.model()), c.accepted ? 1 : 0);
     // A refused click keeps the tool; an accepted one returns to the pointer.
     EXPECT_EQ(editor.main->paletteButton(c.button)->isChecked(), !c.accepted);
     EXPECT_TRUE(editor.inspector->isVisible());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Limits, PlacingLimitTest,
-    ::testing::Values(LimitCase{PaletteButton::DigitalTBtn, false, 41, 0, true},
-                      LimitCase{PaletteButton::DigitalTBtn, false, 42, 0, false},
-                      LimitCase{PaletteButton::MarketTBtn, false, 37, 0, true},
-                      LimitCase{PaletteButton::MarketTBtn, false, 38, 0, false},
-                      LimitCase{PaletteButton::MarketTBtn, true, 41, 4, true},
-                      LimitCase{PaletteButton::MarketTBtn, true, 41, 3, false},
-                      LimitCase{PaletteButton::MarketTBtn, true, 42, 4, false}));
+INSTANTIATE_TEST_SUITE_P(Limits, PlacingLimitTest, ::testing::ValuesIn(test::PlacingBounds));
 
 TEST(Placing, ThePointerToolOnlyShowsTheInspector)
 {
@@ -171,7 +134,7 @@ TEST(Placing, ThePointerToolOnlyShowsTheInspector)
     editor.clickSheet(QPoint(100, 100));
     EXPECT_TRUE(editor.inspector->isVisible());
     EXPECT_EQ(placedCount(editor.model()), 0);
-    EXPECT_EQ(entries(editor).size(), 1);
+    EXPECT_EQ(entries(*editor.inspector).size(), 1);
     EXPECT_EQ(editor.background().pixelColor(100, 100), Silver);
 }
 
@@ -213,7 +176,7 @@ TEST(Placing, ListsTheNewElementAndReturnsToThePointer)
 {
     Editor editor;
     editor.place(PaletteButton::MarketTBtn, 3, 2);
-    EXPECT_EQ(entries(editor), QStringList({"0000 Zeichenfläche", "0001  Markt"}));
+    EXPECT_EQ(entries(*editor.inspector), QStringList({"0000 Zeichenfläche", "0001  Markt"}));
     EXPECT_EQ(editor.inspector->ComboBox->currentIndex(), 1);
     EXPECT_TRUE(editor.main->paletteButton(PaletteButton::PointerTBtn)->isChecked());
     EXPECT_EQ(editor.main->statusText(0), QStringLiteral("kein Element vorgewählt"));
@@ -228,7 +191,7 @@ TEST(Placing, ListsTheNewElementAndReturnsToThePointer)
     editor.inspector->ComboBox->setCurrentIndex(0);
     editor.inspector->ComboBoxChange(0);
     editor.place(PaletteButton::DigitalTBtn, 10, 10);
-    EXPECT_EQ(entries(editor).last(), QStringLiteral("0002  Digital-Anzeiger"));
+    EXPECT_EQ(entries(*editor.inspector).last(), QStringLiteral("0002  Digital-Anzeiger"));
     EXPECT_EQ(editor.inspector->ComboBox->currentIndex(), 2);
 }
 
@@ -339,7 +302,7 @@ TEST(Inspector, ShowsTheSheetAtStart)
     Editor editor;
     TInspectForm &inspector = *editor.inspector;
     EXPECT_EQ(inspector.windowTitle(), QStringLiteral("Merkmal-Einstellung"));
-    EXPECT_EQ(entries(editor), QStringList({"0000 Zeichenfläche"}));
+    EXPECT_EQ(entries(*editor.inspector), QStringList({"0000 Zeichenfläche"}));
     EXPECT_EQ(inspector.ComboBox->currentIndex(), 0);
     EXPECT_EQ(rows(inspector.ElementValueList),
               QStringList({"linke obere Ecke (X,Y)=1,1", "Orientierung=waagerecht",
@@ -365,7 +328,7 @@ TEST(Inspector, ASingleCellElementWithoutOrientation)
     EXPECT_EQ(list->value(1), QString());
     EXPECT_EQ(list->editStyle(1), ValueListEditor::EditStyle::Plain);
     EXPECT_TRUE(list->pickList(1).isEmpty());
-    EXPECT_EQ(tabs(editor), QStringList({"Zelle"}));
+    EXPECT_EQ(tabs(*editor.inspector), QStringList({"Zelle"}));
     EXPECT_FALSE(editor.inspector->CellValueList->isHidden());
 }
 

@@ -1,6 +1,7 @@
 #include "model/palette.h"
 
 #include "model/modelerror.h"
+#include "tables.h"
 
 #include <gtest/gtest.h>
 
@@ -25,6 +26,9 @@ B pressedButton(const PaletteState &palette)
     return count == 1 ? found : B::Other;
 }
 
+const char *const KindHints[] = {"Leiterart: Zahlenwerte", "Leiterart: Verteilungen",
+                                 "Leiterart: Entscheidungen"};
+
 class Palette : public ::testing::Test
 {
 protected:
@@ -32,121 +36,66 @@ protected:
     PaletteState palette{table};
 };
 
-// --- status texts and outline after a tool choice, per conductor kind ---
+// --- per conductor kind: status texts and outlines, enabled states and hints ---
 
-struct ChoiceCase
-{
-    int kind;
-    B button;
-    const char *status;
-    int width, height;
-};
-
-class ToolChoice : public Palette, public ::testing::WithParamInterface<ChoiceCase>
+class ConductorKind : public Palette, public ::testing::WithParamInterface<int>
 {};
 
-TEST_P(ToolChoice, PreselectsTheClass)
+TEST_P(ConductorKind, EachEnabledToolPreselectsItsClass)
 {
-    const ChoiceCase &c = GetParam();
-    palette.chooseConductorKind(c.kind);
-    ASSERT_TRUE(palette.ChooseTool(c.button));
-    EXPECT_EQ(palette.statusText(), c.status);
-    EXPECT_EQ(pressedButton(palette), c.button);
-    EXPECT_EQ(palette.chosenToolClass(), ToolClassOf(c.button));
-    EXPECT_EQ(palette.chosenCategory(), table.templateOf(ToolClassOf(c.button)));
-    EXPECT_EQ(palette.outlineWidth(), c.width);
-    EXPECT_EQ(palette.outlineHeight(), c.height);
-    EXPECT_FALSE(palette.pointerToolActive());
+    const int kind = GetParam();
+    for (const test::Tool &tool : test::Tools) {
+        if (!tool.classNames[kind])
+            continue;
+        SCOPED_TRACE(tool.name);
+        palette.chooseConductorKind(kind);
+        ASSERT_TRUE(palette.ChooseTool(tool.button));
+        EXPECT_EQ(palette.statusText(), test::statusText(tool.button, kind));
+        EXPECT_EQ(pressedButton(palette), tool.button);
+        EXPECT_EQ(palette.chosenToolClass(), ToolClassOf(tool.button));
+        EXPECT_EQ(palette.chosenCategory(), table.templateOf(ToolClassOf(tool.button)));
+        EXPECT_EQ(palette.outlineWidth(), tool.width);
+        EXPECT_EQ(palette.outlineHeight(), tool.height);
+        EXPECT_FALSE(palette.pointerToolActive());
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    StatusTexts, ToolChoice,
-    ::testing::Values(
-        ChoiceCase{0, B::AllConnectTBtn, "Zahlenwert-Weiterleiter vorgewählt", 1, 1},
-        ChoiceCase{1, B::AllConnectTBtn, "Verteilungsweiterleiter vorgewählt", 1, 1},
-        ChoiceCase{2, B::AllConnectTBtn, "Entscheidungsweiterleiter vorgewählt", 1, 1},
-        ChoiceCase{0, B::AllForkTBtn, "Zahlenwert-Abzweiger vorgewählt", 1, 1},
-        ChoiceCase{1, B::AllForkTBtn, "Verteilungsabzweiger vorgewählt", 1, 1},
-        ChoiceCase{2, B::AllForkTBtn, "Entscheidungsabzweiger vorgewählt", 1, 1},
-        ChoiceCase{0, B::AllDistribTBtn, "Zahlenwert-Aufteiler vorgewählt", 2, 1},
-        ChoiceCase{1, B::AllDistribTBtn, "Verteilungsaufteiler vorgewählt", 2, 1},
-        ChoiceCase{0, B::AllStatInputTBtn, "Zahlenwert-Eingeber (statisch) vorgewählt", 1, 1},
-        ChoiceCase{1, B::AllStatInputTBtn, "Verteilungseingeber (statisch) vorgewählt", 1, 1},
-        ChoiceCase{2, B::AllStatInputTBtn, "Entscheidungseingeber (statisch) vorgewählt", 1, 1},
-        ChoiceCase{0, B::AllChoiceTBtn, "Zahlenwert-Auswähler vorgewählt", 1, 1},
-        ChoiceCase{1, B::AllChoiceTBtn, "Verteilungsauswähler vorgewählt", 1, 1},
-        ChoiceCase{2, B::AllChoiceTBtn, "Entscheidungsauswähler vorgewählt", 1, 1},
-        ChoiceCase{0, B::MarketTBtn, "Markt vorgewählt", 5, 1},
-        ChoiceCase{1, B::MarketTBtn, "Markt vorgewählt", 5, 1},
-        ChoiceCase{2, B::MarketTBtn, "Markt vorgewählt", 5, 1},
-        ChoiceCase{0, B::DynInputTBtn, "Zahlenwert-Eingeber (dynamisch) vorgewählt", 3, 1},
-        ChoiceCase{1, B::MixerTBtn, "arithmetischer Mischer vorgewählt", 1, 1},
-        ChoiceCase{1, B::PreferTBtn, "Präferenzsystem vorgewählt", 5, 1},
-        ChoiceCase{2, B::fFunctTBtn, "freier Funktionswandler vorgewählt", 3, 1},
-        ChoiceCase{1, B::TextTBtn, "Text-Element vorgewählt", 1, 1}));
-
-// --- enabled states and selector hints per conductor kind ---
-
-struct KindCase
-{
-    int kind;
-    bool distribEnabled, dynInputEnabled;
-    const char *chosenHint;
-};
-
-class ConductorKind : public Palette, public ::testing::WithParamInterface<KindCase>
-{};
 
 TEST_P(ConductorKind, SetsEnabledStatesAndHints)
 {
-    const KindCase &c = GetParam();
-    palette.chooseConductorKind(c.kind);
-    EXPECT_EQ(palette.conductorKind(), c.kind);
-    for (int position = 1; position <= PaletteButtonCount; ++position) {
-        const B button = paletteButtonAt(position);
-        const bool expected = button == B::AllDistribTBtn ? c.distribEnabled
-                              : button == B::DynInputTBtn ? c.dynInputEnabled
-                                                          : true;
-        EXPECT_EQ(palette.isEnabled(button), expected) << position;
-    }
+    const int kind = GetParam();
+    palette.chooseConductorKind(kind);
+    EXPECT_EQ(palette.conductorKind(), kind);
+    EXPECT_TRUE(palette.isEnabled(B::PointerTBtn));
+    for (const test::Tool &tool : test::Tools)
+        EXPECT_EQ(palette.isEnabled(tool.button), tool.classNames[kind] != nullptr) << tool.name;
     for (int selector = 0; selector < 3; ++selector) {
         EXPECT_EQ(palette.selectorHint(selector),
-                  selector == c.kind ? c.chosenHint : "Leiterart auswählen")
+                  selector == kind ? KindHints[kind] : "Leiterart auswählen")
             << selector;
     }
 }
 
-const KindCase KindCases[] = {
-    {0, true, true, "Leiterart: Zahlenwerte"},
-    {1, true, false, "Leiterart: Verteilungen"},
-    {2, false, false, "Leiterart: Entscheidungen"},
-};
-
-INSTANTIATE_TEST_SUITE_P(Kinds, ConductorKind, ::testing::ValuesIn(KindCases));
-
-// --- a disabled button delivers no click ---
-
-class DisabledButton : public Palette, public ::testing::WithParamInterface<std::pair<int, B>>
-{};
-
-TEST_P(DisabledButton, ChangesNothing)
+// A disabled button delivers no click.
+TEST_P(ConductorKind, ADisabledButtonChangesNothing)
 {
-    const auto [kind, button] = GetParam();
-    palette.chooseConductorKind(kind);
-    ASSERT_TRUE(palette.ChooseTool(B::MarketTBtn));
-    const Category before = palette.chosenCategory();
+    const int kind = GetParam();
+    for (const test::Tool &tool : test::Tools) {
+        if (tool.classNames[kind])
+            continue;
+        SCOPED_TRACE(tool.name);
+        palette.chooseConductorKind(kind);
+        ASSERT_TRUE(palette.ChooseTool(B::MarketTBtn));
+        const Category before = palette.chosenCategory();
 
-    EXPECT_FALSE(palette.ChooseTool(button));
-    EXPECT_EQ(pressedButton(palette), B::MarketTBtn);
-    EXPECT_EQ(palette.chosenCategory(), before);
-    EXPECT_EQ(palette.statusText(), "Markt vorgewählt");
-    EXPECT_EQ(palette.outlineWidth(), 5);
+        EXPECT_FALSE(palette.ChooseTool(tool.button));
+        EXPECT_EQ(pressedButton(palette), B::MarketTBtn);
+        EXPECT_EQ(palette.chosenCategory(), before);
+        EXPECT_EQ(palette.statusText(), "Markt vorgewählt");
+        EXPECT_EQ(palette.outlineWidth(), 5);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Kinds, DisabledButton,
-                         ::testing::Values(std::pair{1, B::DynInputTBtn},
-                                           std::pair{2, B::DynInputTBtn},
-                                           std::pair{2, B::AllDistribTBtn}));
+INSTANTIATE_TEST_SUITE_P(Kinds, ConductorKind, ::testing::Range(0, 3));
 
 // --- the state table, transition by transition ---
 

@@ -3,6 +3,7 @@
 #include "model/modelerror.h"
 #include "model/palette.h"
 #include "model/placing.h"
+#include "tables.h"
 
 #include <gtest/gtest.h>
 
@@ -15,8 +16,8 @@ using B = PaletteButton;
 namespace {
 
 // The sheet of the fixed window width: the last column stays free, the bottom row may be covered.
-constexpr int Columns = 42;
-constexpr int Rows = 35;
+constexpr int Columns = test::BoundsColumns;
+constexpr int Rows = test::BoundsRows;
 
 // A copy of everything placing may change in the model.
 struct Snapshot
@@ -189,26 +190,26 @@ TEST_F(Placing, NumbersFollowOneAnother)
     }
 }
 
-// --- refusals change nothing ---
+// --- the sheet's edges: refusals change nothing ---
 
-struct RefusalCase
-{
-    B button;
-    bool vertical;
-    GridCell cell;
-};
-
-class Refused : public Placing, public ::testing::WithParamInterface<RefusalCase>
+class AtTheEdge : public Placing, public ::testing::WithParamInterface<test::Bound>
 {};
 
-TEST_P(Refused, LeavesModelAndPaletteAsTheyWere)
+TEST_P(AtTheEdge, PlacesOnlyInsideTheSheet)
 {
-    const RefusalCase &c = GetParam();
+    const test::Bound &c = GetParam();
     const Snapshot before = snapshot();
-    PaletteState palette = choose(c.button, c.vertical);
+    PaletteState palette = choose(c.button, c.turned);
     const Category chosen = palette.chosenCategory();
 
-    EXPECT_FALSE(placeElementAt(*model, palette, c.cell, Columns, Rows));
+    const GridCell cell{c.column - 1, c.row - 1};
+    const std::optional<PlacedElement> placed =
+        placeElementAt(*model, palette, cell, Columns, Rows);
+    ASSERT_EQ(placed.has_value(), c.accepted);
+    if (placed) {
+        EXPECT_EQ(std::pair(placed->category.x, placed->category.y), std::pair(c.column, c.row));
+        return;
+    }
     expectUnchanged(*model, before);
     EXPECT_EQ(palette.chosenCategory(), chosen);
 
@@ -218,16 +219,7 @@ TEST_P(Refused, LeavesModelAndPaletteAsTheyWere)
     EXPECT_EQ(next->number, 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    OutsideTheSheet, Refused,
-    ::testing::Values(RefusalCase{B::TextTBtn, false, {41, 0}}, // the last column
-                      RefusalCase{B::TextTBtn, false, {0, 35}}, // below the bottom row
-                      RefusalCase{B::TextTBtn, false, {-1, 0}},
-                      RefusalCase{B::TextTBtn, false, {0, -1}},
-                      RefusalCase{B::MarketTBtn, false, {37, 0}}, // last cell in column 42
-                      RefusalCase{B::MarketTBtn, true, {0, 31}},  // last cell below row 35
-                      RefusalCase{B::AllDistribTBtn, true, {40, 34}},
-                      RefusalCase{B::PointerTBtn, false, {0, 0}})); // "kein Element", 0 x 0
+INSTANTIATE_TEST_SUITE_P(Sheet42x35, AtTheEdge, ::testing::ValuesIn(test::PlacingBounds));
 
 // --- occupied cells, next to a "Markt" in columns 3 to 7 of row 2 ---
 

@@ -1,6 +1,7 @@
 #include "model/placing.h"
 
 #include "model/modelerror.h"
+#include "tables.h"
 
 #include <gtest/gtest.h>
 
@@ -48,42 +49,30 @@ INSTANTIATE_TEST_SUITE_P(Pixels, Snap,
 
 // --- the placing test on an empty sheet of 42 x 35 cells ---
 
-struct FitCase
-{
-    int col0, row0, width, height;
-    bool fits;
-};
-
-class PlacingBounds : public ::testing::TestWithParam<FitCase>
-{
-protected:
-    OccupancyGrid occupancy;
-};
+class PlacingBounds : public ::testing::TestWithParam<test::Bound>
+{};
 
 TEST_P(PlacingBounds, KeepsTheLastColumnFree)
 {
-    const FitCase &c = GetParam();
-    EXPECT_EQ(placementFits({c.col0, c.row0}, c.width, c.height, 42, 35, occupancy), c.fits);
+    const test::Bound &c = GetParam();
+    const auto [width, height] = test::outline(c.button, c.turned);
+    EXPECT_EQ(placementFits({c.column - 1, c.row - 1}, width, height, test::BoundsColumns,
+                            test::BoundsRows, OccupancyGrid()),
+              c.accepted);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Sheet42x35, PlacingBounds,
-    ::testing::Values(FitCase{0, 0, 1, 1, true},  // column 1
-                      FitCase{40, 0, 1, 1, true}, // column 41
-                      FitCase{41, 0, 1, 1, false},
-                      FitCase{36, 0, 5, 1, true}, // horizontal market in columns 37 to 41
-                      FitCase{37, 0, 5, 1, false}, FitCase{0, 34, 1, 1, true}, // bottom row
-                      FitCase{0, 35, 1, 1, false},
-                      FitCase{0, 30, 1, 5, true}, // vertical market in rows 31 to 35
-                      FitCase{0, 31, 1, 5, false}, FitCase{0, 0, 41, 35, true},
-                      FitCase{0, 0, 42, 1, false}, FitCase{-1, 0, 1, 1, false},
-                      FitCase{0, -1, 1, 1, false}, FitCase{0, 0, 0, 1, false},
-                      FitCase{0, 0, 1, 0, false}, FitCase{0, 0, -1, -1, false},
-                      FitCase{IntMax, 0, IntMax, 1, false}, FitCase{0, IntMax, 1, IntMax, false}));
+INSTANTIATE_TEST_SUITE_P(Sheet42x35, PlacingBounds, ::testing::ValuesIn(test::PlacingBounds));
 
-TEST(PlacingTest, NeverAddressesCellsBeyondTheGrid)
+TEST(PlacingTest, NeverOverflowsNorAddressesCellsBeyondTheGrid)
 {
     OccupancyGrid occupancy;
+    EXPECT_TRUE(placementFits({0, 0}, 41, 35, 42, 35, occupancy));
+    EXPECT_FALSE(placementFits({0, 0}, 42, 1, 42, 35, occupancy));
+    EXPECT_FALSE(placementFits({0, 0}, 0, 1, 42, 35, occupancy));
+    EXPECT_FALSE(placementFits({0, 0}, 1, 0, 42, 35, occupancy));
+    EXPECT_FALSE(placementFits({0, 0}, -1, -1, 42, 35, occupancy));
+    EXPECT_FALSE(placementFits({IntMax, 0}, IntMax, 1, 42, 35, occupancy));
+    EXPECT_FALSE(placementFits({0, IntMax}, 1, IntMax, 42, 35, occupancy));
     // A caller passing a sheet larger than the grid gets a refusal, not an exception.
     EXPECT_TRUE(placementFits({42, 35}, 1, 1, 60, 60, occupancy));
     EXPECT_FALSE(placementFits({43, 0}, 1, 1, 60, 60, occupancy));

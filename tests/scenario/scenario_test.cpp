@@ -7,6 +7,7 @@
 #include "model/elementmodel.h"
 #include "model/fatal.h"
 #include "placedchecks.h"
+#include "tables.h"
 
 #include <QComboBox>
 #include <QMenu>
@@ -22,46 +23,9 @@ using talvex::test::expectPlaced;
 
 namespace {
 
-struct Placement
-{
-    PaletteButton button;
-    int conductorKind;
-    int column;
-    int row;
-    bool turned;
-    const char *status; // status text while the tool is chosen
-};
-
 // One element of every placing class, the orientable ones in both forms.
-const Placement Gallery[] = {
-    {PaletteButton::AllConnectTBtn, 1, 2, 2, false, "Verteilungsweiterleiter vorgewählt"},
-    {PaletteButton::AllForkTBtn, 0, 4, 2, false, "Zahlenwert-Abzweiger vorgewählt"},
-    {PaletteButton::AllDistribTBtn, 1, 6, 2, false, "Verteilungsaufteiler vorgewählt"},
-    {PaletteButton::AllDistribTBtn, 0, 9, 2, true, "Zahlenwert-Aufteiler vorgewählt"},
-    {PaletteButton::MixerTBtn, 2, 11, 2, false, "arithmetischer Mischer vorgewählt"},
-    {PaletteButton::AllStatInputTBtn, 2, 13, 2, false,
-     "Entscheidungseingeber (statisch) vorgewählt"},
-    {PaletteButton::DynInputTBtn, 0, 15, 2, false, "Zahlenwert-Eingeber (dynamisch) vorgewählt"},
-    {PaletteButton::DynInputTBtn, 0, 19, 2, true, "Zahlenwert-Eingeber (dynamisch) vorgewählt"},
-    {PaletteButton::HistoryTBtn, 1, 21, 2, false, "Vorgeschichte vorgewählt"},
-    {PaletteButton::vFunctTBtn, 1, 23, 2, false, "vorbelegter Wandler vorgewählt"},
-    {PaletteButton::fFunctTBtn, 1, 25, 2, false, "freier Funktionswandler vorgewählt"},
-    {PaletteButton::RelationTBtn, 1, 29, 2, false, "Relativ-Entscheider vorgewählt"},
-    {PaletteButton::AllChoiceTBtn, 2, 31, 2, false, "Entscheidungsauswähler vorgewählt"},
-    {PaletteButton::LinearTBtn, 1, 33, 2, false, "lineare Transformation vorgewählt"},
-    {PaletteButton::NonLinTBtn, 1, 35, 2, false, "nicht-lineare Transformation vorgewählt"},
-    {PaletteButton::DistribTransformTBtn, 1, 37, 2, false, "Verteilungstransformation vorgewählt"},
-    {PaletteButton::MarketTBtn, 1, 2, 8, false, "Markt vorgewählt"},
-    {PaletteButton::MarketTBtn, 1, 8, 8, true, "Markt vorgewählt"},
-    {PaletteButton::PreferTBtn, 1, 10, 8, false, "Präferenzsystem vorgewählt"},
-    {PaletteButton::PreferTBtn, 1, 16, 8, true, "Präferenzsystem vorgewählt"},
-    {PaletteButton::AnalogTBtn, 1, 18, 8, false, "Analog-Anzeiger vorgewählt"},
-    {PaletteButton::DigitalTBtn, 1, 20, 8, false, "Digital-Anzeiger vorgewählt"},
-    {PaletteButton::CharacteristicTBtn, 1, 22, 8, false, "Kennwerte-Anzeiger vorgewählt"},
-    {PaletteButton::DistributionTBtn, 1, 24, 8, false, "Verteilungsdarsteller vorgewählt"},
-    {PaletteButton::CharReportTBtn, 1, 26, 8, false, "Kennwerte-Aufzeichner vorgewählt"},
-    {PaletteButton::TextTBtn, 1, 28, 8, false, "Text-Element vorgewählt"},
-};
+using Placement = test::GalleryElement;
+using test::Gallery;
 
 bool pixelIs(const QImage &image, QPoint point, QColor colour)
 {
@@ -83,7 +47,8 @@ TEST(Scenario, EveryClassFromStartToBeenden)
             editor.clickSelector(placement.conductorKind);
             editor.click(placement.button);
             ASSERT_TRUE(main.paletteButton(placement.button)->isChecked());
-            EXPECT_EQ(main.statusText(0), QString::fromUtf8(placement.status));
+            EXPECT_EQ(main.statusText(0).toStdString(),
+                      test::statusText(placement.button, placement.conductorKind));
             if (placement.turned) {
                 editor.clickSheet(Editor::cellPixel(30, 20), Qt::RightButton);
                 ASSERT_TRUE(main.orientPopupMenu()->isVisible());
