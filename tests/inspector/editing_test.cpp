@@ -6,6 +6,7 @@
 #include "inspector/valuelist.h"
 #include "inspectorlists.h"
 #include "model/elementmodel.h"
+#include "testnames.h"
 #include "testsupport.h"
 
 #include <QComboBox>
@@ -203,7 +204,7 @@ TEST_P(TypedInADynamicInput, ComesOutCanonicalAndChangesNothingElse)
     EXPECT_TRUE(Untouched(editor) == before);
 }
 
-INSTANTIATE_TEST_SUITE_P(Decimals, TypedInADynamicInput,
+TALVEX_INSTANTIATE_NAMED(Decimals, TypedInADynamicInput,
                          ::testing::Values(EditedValueCase{true, 0, ",5", "0,50"},
                                            EditedValueCase{true, 1, "2,", "2,00"},
                                            EditedValueCase{true, 0, "3,05", "3,05"},
@@ -212,7 +213,7 @@ INSTANTIATE_TEST_SUITE_P(Decimals, TypedInADynamicInput,
                                            // The mask lets no letter or sign in.
                                            EditedValueCase{true, 1, "a-1,5", "1,50"}));
 
-INSTANTIATE_TEST_SUITE_P(CellCounts, TypedInADynamicInput,
+TALVEX_INSTANTIATE_NAMED(CellCounts, TypedInADynamicInput,
                          ::testing::Values(EditedValueCase{false, 2, "07", "7"},
                                            EditedValueCase{false, 3, "12", "12"},
                                            // Two digits at most, and digits only.
@@ -251,7 +252,7 @@ TEST_P(PastedIntoADynamicInput, IsCheckedLikeTypedText)
     EXPECT_EQ(c.common ? inspector.commonShownValues() : inspector.elementShownValues(), loaded);
 }
 
-INSTANTIATE_TEST_SUITE_P(
+TALVEX_INSTANTIATE_NAMED(
     Integers, PastedIntoADynamicInput,
     ::testing::Values(PastedCase{false, 2, "abc", "3"}, PastedCase{false, 2, " 07\t", "7"},
                       PastedCase{false, 2, "+8", "8"}, PastedCase{false, 2, "-4", "-4"},
@@ -259,7 +260,7 @@ INSTANTIATE_TEST_SUITE_P(
                       // Blank only: left as it is.
                       PastedCase{false, 3, "   ", "   "}, PastedCase{false, 3, "42", "42"}));
 
-INSTANTIATE_TEST_SUITE_P(Decimals, PastedIntoADynamicInput,
+TALVEX_INSTANTIATE_NAMED(Decimals, PastedIntoADynamicInput,
                          ::testing::Values(PastedCase{true, 1, "abc", "1,00"},
                                            PastedCase{true, 1, " ,5 ", "0,50"},
                                            PastedCase{true, 1, "1,5x", "1,00"},
@@ -377,7 +378,7 @@ TEST_P(GuardFlag, KeepsTheHandlerFromWriting)
     EXPECT_EQ(list->value(item), canonical);
 }
 
-INSTANTIATE_TEST_SUITE_P(
+TALVEX_INSTANTIATE_NAMED(
     Flags, GuardFlag,
     ::testing::Values(GuardCase{Flag::LoadingElement, "LoadingElement", false, false},
                       GuardCase{Flag::LoadingElement, "LoadingElement", true, false},
@@ -660,7 +661,7 @@ TEST_P(CellTabs, ShowEachCellsPropertiesAndTile)
     EXPECT_EQ(shownCell(inspector), kindTile(editor, c.kinds.front()));
 }
 
-INSTANTIATE_TEST_SUITE_P(
+TALVEX_INSTANTIATE_NAMED(
     Elements, CellTabs,
     ::testing::Values(
         CellCase{"Market", PaletteButton::MarketTBtn, false, {215, 216, 217, 218, 219}},
@@ -668,8 +669,7 @@ INSTANTIATE_TEST_SUITE_P(
         CellCase{"FreeFunction", PaletteButton::fFunctTBtn, false, {169, 170, 171}},
         CellCase{"DynamicInput", PaletteButton::DynInputTBtn, false, {147, 148, 149}},
         CellCase{"VerticalDynamicInput", PaletteButton::DynInputTBtn, true, {150, 151, 152}},
-        CellCase{"Text", PaletteButton::TextTBtn, false, {252}}),
-    [](const ::testing::TestParamInfo<CellCase> &info) { return info.param.name; });
+        CellCase{"Text", PaletteButton::TextTBtn, false, {252}}));
 
 TEST_F(Editing, CellRowsSpelledOut)
 {

@@ -3,6 +3,7 @@
 #include "inspectorlists.h"
 #include "model/values.h"
 #include "qtmessages.h"
+#include "testnames.h"
 #include "testsupport.h"
 
 #include <QApplication>
@@ -454,7 +455,7 @@ TEST_P(Typed, GivesTheCanonicalValue)
     EXPECT_EQ(edit->displayText(), QString::fromUtf8(c.shown));
 }
 
-INSTANTIATE_TEST_SUITE_P(
+TALVEX_INSTANTIATE_NAMED(
     Integers, Typed,
     ::testing::Values(TypedCase{"90;0", "5", "07", "7", "7 "},
                       // The cursor stays behind the 7, so typing goes on there.
@@ -466,7 +467,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TypedCase{"90;0", "5", "1x", "1", "1 "}, TypedCase{"", "5", "12x", "5", "5"},
                       TypedCase{"", "5", "  ", "  ", "  "}));
 
-INSTANTIATE_TEST_SUITE_P(
+TALVEX_INSTANTIATE_NAMED(
     Decimals, Typed,
     ::testing::Values(TypedCase{"990,99;1;0", "0,50", "1,5", "1,50", "1  ,50"},
                       TypedCase{"990,99;1;0", "0,50", ",5", "0,50", "0  ,50"},

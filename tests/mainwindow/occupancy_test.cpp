@@ -2,6 +2,7 @@
 
 #include "editorfixture.h"
 #include "model/elementmodel.h"
+#include "testnames.h"
 
 #include <QComboBox>
 
@@ -127,7 +128,7 @@ TEST_P(SecondElement, IsPlacedOnlyOnFreeCells)
     EXPECT_EQ(placedCount(editor.model()), 2);
 }
 
-INSTANTIATE_TEST_SUITE_P(
+TALVEX_INSTANTIATE_NAMED(
     Overlaps, SecondElement,
     ::testing::Values(
         OverlapCase{"SameCell", {Digital, 10, 10}, {Digital, 10, 10}, false},
@@ -139,7 +140,7 @@ INSTANTIATE_TEST_SUITE_P(
         OverlapCase{"HorizontalCrossing", {Market, 12, 8, true}, {Market, 10, 10}, false},
         OverlapCase{"VerticalEndOnLastCell", {Market, 10, 10}, {Market, 14, 6, true}, false}));
 
-INSTANTIATE_TEST_SUITE_P(
+TALVEX_INSTANTIATE_NAMED(
     Neighbours, SecondElement,
     ::testing::Values(
         OverlapCase{"Left", {Market, 10, 10}, {Digital, 9, 10}, true},

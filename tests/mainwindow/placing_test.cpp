@@ -3,6 +3,7 @@
 #include "inspectorlists.h"
 #include "model/elementmodel.h"
 #include "tables.h"
+#include "testnames.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -126,7 +127,7 @@ TEST_P(PlacingLimitTest, KeepsTheRightmostColumnFree)
     EXPECT_TRUE(editor.inspector->isVisible());
 }
 
-INSTANTIATE_TEST_SUITE_P(Limits, PlacingLimitTest, ::testing::ValuesIn(test::PlacingBounds));
+TALVEX_INSTANTIATE_NAMED(Limits, PlacingLimitTest, ::testing::ValuesIn(test::PlacingBounds));
 
 TEST(Placing, ThePointerToolOnlyShowsTheInspector)
 {

@@ -1,6 +1,7 @@
 #include "editorfixture.h"
 #include "model/fatal.h"
 #include "tables.h"
+#include "testnames.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -184,7 +185,7 @@ TEST_P(PaletteStatusTest, NamesTheChosenTool)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(ConductorKinds, PaletteStatusTest, ::testing::Range(0, 3));
+TALVEX_INSTANTIATE_NAMED(ConductorKinds, PaletteStatusTest, ::testing::Range(0, 3));
 
 TEST(PaletteButtons, DisabledButtonsDeliverNoClick)
 {

@@ -2,6 +2,7 @@
 #include "model/fatal.h"
 #include "model/modelerror.h"
 #include "model/utf8text.h"
+#include "testnames.h"
 
 #include <gtest/gtest.h>
 
@@ -72,7 +73,7 @@ TEST_P(PropertyUseTest, KindCount)
     EXPECT_EQ(count, KindsPerProperty[std::size_t(index)]) << propertyEntry(index).name;
 }
 
-INSTANTIATE_TEST_SUITE_P(AllProperties, PropertyUseTest, ::testing::Range(0, PropertyCount));
+TALVEX_INSTANTIATE_NAMED(AllProperties, PropertyUseTest, ::testing::Range(0, PropertyCount));
 
 TEST(KindRanges, FollowTheToolClassTable)
 {
@@ -100,6 +101,8 @@ struct CellLayout
     int toolClass;
     std::vector<std::string> horizontal;
     std::vector<std::string> vertical;
+
+    std::string caseName() const { return test::words("class", toolClass); }
 };
 
 class CellLayoutTest : public ::testing::TestWithParam<CellLayout>
@@ -116,7 +119,7 @@ TEST_P(CellLayoutTest, TilesByPosition)
         EXPECT_EQ(kind(c.firstKind + n + int(j)).tile, GetParam().vertical[j]) << j;
 }
 
-INSTANTIATE_TEST_SUITE_P(
+TALVEX_INSTANTIATE_NAMED(
     MultiCellClasses, CellLayoutTest,
     ::testing::Values(
         CellLayout{3, {"vAnteilWImg", "vAufteilWSImg"}, {"vAnteilNImg", "vAufteilNOImg"}},
@@ -288,7 +291,7 @@ TEST_P(DefaultCutTest, KeepsTwentyCharacters)
     EXPECT_EQ(kinds.kind(1).props.at(0).value, GetParam().second);
 }
 
-INSTANTIATE_TEST_SUITE_P(
+TALVEX_INSTANTIATE_NAMED(
     Texts, DefaultCutTest,
     ::testing::Values(std::pair{"Preisänderungsimpuls", "Preisänderungsimpuls"},
                       std::pair{"Preisänderungsimpulse", "Preisänderungsimpuls"},

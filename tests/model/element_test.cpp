@@ -1,6 +1,7 @@
 #include "model/element.h"
 #include "model/fatal.h"
 #include "model/modelerror.h"
+#include "testnames.h"
 
 #include <gtest/gtest.h>
 
@@ -34,6 +35,8 @@ struct PixelRectCase
 {
     std::int32_t x, y, w, h;
     PixelRect expected;
+
+    std::string caseName() const { return test::words(x, y, w, "x", h); }
 };
 
 class PixelRectTest : public ::testing::TestWithParam<PixelRectCase>
@@ -51,7 +54,7 @@ TEST_P(PixelRectTest, FollowsTheCells)
     EXPECT_EQ(record.pixelRect(), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cells, PixelRectTest,
+TALVEX_INSTANTIATE_NAMED(Cells, PixelRectTest,
                          ::testing::Values(PixelRectCase{3, 2, 5, 1, {48, 24, 167, 47}},
                                            PixelRectCase{1, 1, 1, 1, {0, 0, 23, 23}},
                                            PixelRectCase{1, 1, 43, 36, {0, 0, 1031, 863}},

@@ -1,6 +1,7 @@
 #include "model/geometry.h"
 
 #include "model/modelerror.h"
+#include "testnames.h"
 
 #include <gtest/gtest.h>
 
@@ -18,6 +19,8 @@ struct SheetCase
     int columns, rows, imageWidth, imageHeight;
     const char *horizontalError;
     const char *verticalError;
+
+    std::string caseName() const { return test::words(panelWidth, "x", panelHeight); }
 };
 
 class SheetSize : public ::testing::TestWithParam<SheetCase>
@@ -38,7 +41,7 @@ TEST_P(SheetSize, CountsOuterCellsAndShrinksTheImage)
     EXPECT_EQ(sheet.fits(), !*c.horizontalError && !*c.verticalError);
 }
 
-INSTANTIATE_TEST_SUITE_P(
+TALVEX_INSTANTIATE_NAMED(
     Panels, SheetSize,
     ::testing::Values(SheetCase{1004, 832, 42, 35, 994, 822, "", ""},
                       SheetCase{1032, 864, 43, 36, 1022, 854, "", ""},
@@ -82,6 +85,8 @@ struct MainHeightCase
 {
     FrameExtents frame;
     int clientHeight;
+
+    std::string caseName() const { return test::words(frame.top, frame.bottom); }
 };
 
 class MainClientHeight : public ::testing::TestWithParam<MainHeightCase>
@@ -93,7 +98,7 @@ TEST_P(MainClientHeight, FollowsTheFrameOrKeepsTheDesign)
     EXPECT_EQ(mainClientHeight(957, c.frame, 927), c.clientHeight);
 }
 
-INSTANTIATE_TEST_SUITE_P(Frames, MainClientHeight,
+TALVEX_INSTANTIATE_NAMED(Frames, MainClientHeight,
                          ::testing::Values(MainHeightCase{NoFrame, 927},
                                            MainHeightCase{OpenboxFixed, 936},
                                            MainHeightCase{Openbox, 932},
@@ -181,6 +186,8 @@ struct LayoutCase
 {
     int windowWidth, panelWidth, elementListWidth, commonListWidth;
     InspectorLayout expected;
+
+    std::string caseName() const { return test::words("window", windowWidth); }
 };
 
 class InspectorColumns : public ::testing::TestWithParam<LayoutCase>
@@ -202,7 +209,7 @@ TEST_P(InspectorColumns, HalvesThePanel)
     EXPECT_EQ(got.cellValueWidth, e.cellValueWidth);
 }
 
-INSTANTIATE_TEST_SUITE_P(
+TALVEX_INSTANTIATE_NAMED(
     Widths, InspectorColumns,
     ::testing::Values(LayoutCase{301, 293, 290, 280, {293, 146, 144, 146, 134, 134, 146, 147}},
                       LayoutCase{141, 133, 133, 120, {133, 66, 67, 66, 54, 54, 66, 67}},

@@ -1,4 +1,5 @@
 #include "model/inputmask.h"
+#include "testnames.h"
 
 #include <gtest/gtest.h>
 
@@ -26,7 +27,7 @@ TEST_P(ToQtInputMask, Translates)
     EXPECT_EQ(toQtInputMask(GetParam().ours), GetParam().qt) << GetParam().ours;
 }
 
-INSTANTIATE_TEST_SUITE_P(
+TALVEX_INSTANTIATE_NAMED(
     MaskField, ToQtInputMask,
     ::testing::Values(
         // The masks the inspector uses; keep-literals and blank fields are dropped.
@@ -36,7 +37,7 @@ INSTANTIATE_TEST_SUITE_P(
         MaskCase{"99-99", "00-00"}, MaskCase{"99 EUR", "00 EUR"}, MaskCase{"A9", "\\A0"},
         MaskCase{"#>x", "\\#\\>\\x"}, MaskCase{"[9]", "\\[0\\]"}));
 
-INSTANTIATE_TEST_SUITE_P(
+TALVEX_INSTANTIATE_NAMED(
     Escapes, ToQtInputMask,
     ::testing::Values(
         // An escaped 0 or 9 is a literal digit, not a placeholder.
@@ -46,7 +47,7 @@ INSTANTIATE_TEST_SUITE_P(
         // A lone backslash at the end is a literal backslash.
         MaskCase{"9\\", "0\\\\"}, MaskCase{"\\", "\\\\"}, MaskCase{"\\\\9", "\\\\0"}));
 
-INSTANTIATE_TEST_SUITE_P(OddInput, ToQtInputMask,
+TALVEX_INSTANTIATE_NAMED(OddInput, ToQtInputMask,
                          ::testing::Values(MaskCase{"", ""}, MaskCase{";", ""},
                                            MaskCase{";1;0", ""}, MaskCase{";;;", ""},
                                            MaskCase{"9;", "0"}, MaskCase{"ä9", "ä0"}));

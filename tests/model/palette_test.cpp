@@ -2,6 +2,7 @@
 
 #include "model/modelerror.h"
 #include "tables.h"
+#include "testnames.h"
 
 #include <gtest/gtest.h>
 
@@ -95,7 +96,7 @@ TEST_P(ConductorKind, ADisabledButtonChangesNothing)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Kinds, ConductorKind, ::testing::Range(0, 3));
+TALVEX_INSTANTIATE_NAMED(Kinds, ConductorKind, ::testing::Range(0, 3));
 
 // --- the state table, transition by transition ---
 
@@ -273,7 +274,7 @@ TEST_P(LowerFirst, LowersOnlyTheFirstCharacter)
     EXPECT_EQ(LowerFirstLetter(GetParam().first), GetParam().second);
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, LowerFirst,
+TALVEX_INSTANTIATE_NAMED(Texts, LowerFirst,
                          ::testing::Values(Lowered{"Weiterleiter", "weiterleiter"},
                                            Lowered{"Eingeber (statisch)", "eingeber (statisch)"},
                                            Lowered{"", ""}, Lowered{"Z", "z"}, Lowered{"AB", "aB"},

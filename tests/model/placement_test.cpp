@@ -4,6 +4,7 @@
 #include "model/palette.h"
 #include "model/placing.h"
 #include "tables.h"
+#include "testnames.h"
 
 #include <gtest/gtest.h>
 
@@ -95,6 +96,11 @@ protected:
 
 // --- a placement that succeeds ---
 
+std::string cellCaseName(B button, bool vertical, GridCell cell)
+{
+    return test::words(test::buttonName(button), vertical ? "turned" : "", cell.col0, cell.row0);
+}
+
 struct PlacedCase
 {
     B button;
@@ -102,6 +108,8 @@ struct PlacedCase
     GridCell cell;
     std::uint8_t orientation;
     PixelRect rect;
+
+    std::string caseName() const { return cellCaseName(button, vertical, cell); }
 };
 
 class Placed : public Placing, public ::testing::WithParamInterface<PlacedCase>
@@ -150,7 +158,7 @@ TEST_P(Placed, FillsNumberRecordOccupancyAndTiles)
     EXPECT_EQ(palette.chosenCategory().y, record.head.y);
 }
 
-INSTANTIATE_TEST_SUITE_P(
+TALVEX_INSTANTIATE_NAMED(
     Categories, Placed,
     ::testing::Values(
         // A "Markt" at column 3, row 2; upright it uses the vertical tiles from top to bottom.
@@ -219,7 +227,7 @@ TEST_P(AtTheEdge, PlacesOnlyInsideTheSheet)
     EXPECT_EQ(next->number, 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Sheet42x35, AtTheEdge, ::testing::ValuesIn(test::PlacingBounds));
+TALVEX_INSTANTIATE_NAMED(Sheet42x35, AtTheEdge, ::testing::ValuesIn(test::PlacingBounds));
 
 // --- occupied cells, next to a "Markt" in columns 3 to 7 of row 2 ---
 
@@ -229,6 +237,8 @@ struct NeighbourCase
     bool vertical;
     GridCell cell;
     bool placed;
+
+    std::string caseName() const { return cellCaseName(button, vertical, cell); }
 };
 
 class Neighbour : public Placing, public ::testing::WithParamInterface<NeighbourCase>
@@ -252,7 +262,7 @@ TEST_P(Neighbour, RefusesOverlapAndAcceptsTheCellsBeside)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
+TALVEX_INSTANTIATE_NAMED(
     Market, Neighbour,
     ::testing::Values(NeighbourCase{B::TextTBtn, false, {2, 1}, false},       // its first cell
                       NeighbourCase{B::TextTBtn, false, {6, 1}, false},       // its last cell

@@ -2,6 +2,7 @@
 
 #include "model/modelerror.h"
 #include "tables.h"
+#include "testnames.h"
 
 #include <gtest/gtest.h>
 
@@ -39,7 +40,7 @@ TEST_P(Snap, RoundsToTheNearestLine)
     EXPECT_EQ(snapToGrid(0, pixel), (GridCell{0, line}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Pixels, Snap,
+TALVEX_INSTANTIATE_NAMED(Pixels, Snap,
                          ::testing::Values(std::pair{0, 0}, std::pair{11, 0}, std::pair{12, 1},
                                            std::pair{35, 1}, std::pair{36, 2}, std::pair{1007, 42},
                                            std::pair{-12, 0}, std::pair{-13, -1},
@@ -61,7 +62,7 @@ TEST_P(PlacingBounds, KeepsTheLastColumnFree)
               c.accepted);
 }
 
-INSTANTIATE_TEST_SUITE_P(Sheet42x35, PlacingBounds, ::testing::ValuesIn(test::PlacingBounds));
+TALVEX_INSTANTIATE_NAMED(Sheet42x35, PlacingBounds, ::testing::ValuesIn(test::PlacingBounds));
 
 TEST(PlacingTest, NeverOverflowsNorAddressesCellsBeyondTheGrid)
 {
@@ -126,6 +127,8 @@ struct TileCase
     int width, height;
     GridCell cell;
     std::vector<TilePlacement> tiles;
+
+    std::string caseName() const { return test::words(firstKind, width, "x", height); }
 };
 
 class TileLayout : public ::testing::TestWithParam<TileCase>
@@ -140,7 +143,7 @@ TEST_P(TileLayout, HorizontalTilesFirstThenVertical)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
+TALVEX_INSTANTIATE_NAMED(
     Classes, TileLayout,
     ::testing::Values(
         TileCase{215,
@@ -172,6 +175,11 @@ struct MenuCase
 {
     int width, height;
     bool orientable, offered;
+
+    std::string caseName() const
+    {
+        return test::words(width, "x", height, orientable ? "turnable" : "fixed");
+    }
 };
 
 class OrientMenu : public ::testing::TestWithParam<MenuCase>
@@ -183,7 +191,7 @@ TEST_P(OrientMenu, OnlyForOrientableMultiCellOutlines)
     EXPECT_EQ(orientMenuOffered(c.width, c.height, c.orientable), c.offered);
 }
 
-INSTANTIATE_TEST_SUITE_P(Outlines, OrientMenu,
+TALVEX_INSTANTIATE_NAMED(Outlines, OrientMenu,
                          ::testing::Values(MenuCase{2, 1, true, true}, MenuCase{1, 5, true, true},
                                            MenuCase{1, 1, true, false},
                                            MenuCase{3, 1, false, false},

@@ -1,4 +1,5 @@
 #include "model/values.h"
+#include "testnames.h"
 
 #include <gtest/gtest.h>
 
@@ -30,7 +31,7 @@ TEST_P(Trim, RemovesCodesUpTo32AtBothEnds)
 }
 
 // Octal escapes: DEL is \177, the no-break space \302\240; neither is trimmed.
-INSTANTIATE_TEST_SUITE_P(Texts, Trim,
+TALVEX_INSTANTIATE_NAMED(Texts, Trim,
                          ::testing::Values(Trimmed{" 5 ", "5"}, Trimmed{"\t\r\n5\x1F", "5"},
                                            Trimmed{"\0\x01 7\0"s, "7"}, Trimmed{" a b ", "a b"},
                                            Trimmed{"   ", ""}, Trimmed{"", ""},
@@ -47,7 +48,7 @@ TEST_P(IntegerRule, ReadsSigned32BitDecimals)
     EXPECT_EQ(normalizeInteger(GetParam().first), GetParam().second);
 }
 
-INSTANTIATE_TEST_SUITE_P(
+TALVEX_INSTANTIATE_NAMED(
     Texts, IntegerRule,
     ::testing::Values(
         TextCase{"07", "7"}, TextCase{"5", "5"}, TextCase{"+5", "5"}, TextCase{"-12", "-12"},
@@ -69,7 +70,7 @@ TEST_P(DecimalRule, PadsOrCutsTheFractionToTwoDigits)
     EXPECT_EQ(normalizeDecimal(GetParam().first), GetParam().second);
 }
 
-INSTANTIATE_TEST_SUITE_P(
+TALVEX_INSTANTIATE_NAMED(
     Texts, DecimalRule,
     ::testing::Values(TextCase{"1,5", "1,50"}, TextCase{",5", "0,50"}, TextCase{"2,", "2,00"},
                       TextCase{"3,05", "3,05"}, TextCase{"12,345", "12,34"},
@@ -96,6 +97,8 @@ struct EditCase
     const char *loaded;
     const char *mask;
     Text written;
+
+    std::string caseName() const { return test::words(value, mask); }
 };
 
 class EditedValue : public ::testing::TestWithParam<EditCase>
@@ -107,7 +110,7 @@ TEST_P(EditedValue, IsRewrittenOrGetsTheLoadedValueBack)
     EXPECT_EQ(normalizedValue(c.value, c.loaded, c.mask), c.written);
 }
 
-INSTANTIATE_TEST_SUITE_P(
+TALVEX_INSTANTIATE_NAMED(
     Edits, EditedValue,
     ::testing::Values(
         EditCase{"07", "5", IntegerMask, "7"},
@@ -127,7 +130,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // The mask field ends at the first semicolon that is not escaped, as for the field's editor: a
 // comma after an escaped semicolon makes a decimal value, one after a plain semicolon does not.
-INSTANTIATE_TEST_SUITE_P(EscapedSemicolon, EditedValue,
+TALVEX_INSTANTIATE_NAMED(EscapedSemicolon, EditedValue,
                          ::testing::Values(EditCase{",5", "5", "\\;,", "0,50"},
                                            EditCase{"1,5", "0,50", "9\\;,99;1;0", "1,50"},
                                            EditCase{"7", "0,50", "9\\;,9", "7,00"},
@@ -143,7 +146,7 @@ TEST_P(DecimalFormat, TwoDecimalsWithComma)
     EXPECT_EQ(FormatDecimal(GetParam().first), GetParam().second);
 }
 
-INSTANTIATE_TEST_SUITE_P(
+TALVEX_INSTANTIATE_NAMED(
     Numbers, DecimalFormat,
     ::testing::Values(std::pair{0.5, "0,50"s}, std::pair{1.0, "1,00"s}, std::pair{12.25, "12,25"s},
                       std::pair{0.0, "0,00"s}, std::pair{-1.5, "-1,50"s}, std::pair{-0.0, "0,00"s},
@@ -172,7 +175,7 @@ TEST_P(ElementNumber, PaddedToFourCharacters)
     EXPECT_EQ(FormatElementNumber(GetParam().first), GetParam().second);
 }
 
-INSTANTIATE_TEST_SUITE_P(
+TALVEX_INSTANTIATE_NAMED(
     Numbers, ElementNumber,
     ::testing::Values(std::pair{0, "0000"s}, std::pair{7, "0007"s}, std::pair{42, "0042"s},
                       std::pair{1548, "1548"s}, std::pair{12345, "12345"s}, std::pair{-7, "-007"s},
@@ -188,7 +191,7 @@ TEST_P(EntryNumber, ReadsTheFirstFourCharacters)
     EXPECT_EQ(readElementNumber(GetParam().first), GetParam().second);
 }
 
-INSTANTIATE_TEST_SUITE_P(Entries, EntryNumber,
+TALVEX_INSTANTIATE_NAMED(Entries, EntryNumber,
                          ::testing::Values(Entry{"0000 Zeichenfläche", 0}, Entry{"0007  Markt", 7},
                                            Entry{"1548  Präferenzsystem", 1548},
                                            Entry{"12345", 1234}, Entry{"12", 12}, Entry{"", {}},

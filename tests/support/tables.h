@@ -98,6 +98,12 @@ struct Bound
     bool turned;
     int column, row;
     bool accepted;
+
+    std::string caseName() const
+    {
+        return buttonName(button) + (turned ? " turned " : " ") + std::to_string(column) + " " +
+               std::to_string(row);
+    }
 };
 
 // The cells a button's outline covers, turned or not.
