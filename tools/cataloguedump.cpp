@@ -31,7 +31,7 @@ std::string field(long long number)
 
 int main()
 {
-    ElementModel &model = elementModel();
+    ElementModel model;
     model.BuildElementModel(MaxColumns, MaxRows);
 
     for (int index = 0; index < PropertyCount; ++index) {

@@ -1,9 +1,7 @@
 #include "app/application.h"
 
 #include "app/applicationstyle.h"
-#include "app/errorreport.h"
 #include "app/keynames.h"
-#include "model/modelerror.h"
 
 namespace talvex {
 
@@ -39,16 +37,6 @@ QFont TalvexApplication::editorFont()
         {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Helvetica")});
     font.setStyleHint(QFont::SansSerif);
     return font;
-}
-
-bool TalvexApplication::notify(QObject *receiver, QEvent *event)
-{
-    try {
-        return QApplication::notify(receiver, event);
-    } catch (const ModelError &error) {
-        reportError(activeWindow(), QString::fromStdString(error.what()));
-        return true;
-    }
 }
 
 } // namespace talvex

@@ -6,18 +6,14 @@
 
 namespace talvex {
 
-// The application object: sets the application title, the window icon and the launcher name,
-// and delivers every event inside one guard, so that a model error raised by any handler
-// abandons only that user action. The error is shown by the installed error reporter and the
-// editor keeps running.
+// The application object: sets the application title, the font of every window, the style and
+// the launcher name.
 class TalvexApplication : public QApplication
 {
     Q_OBJECT
 
 public:
     TalvexApplication(int &argc, char **argv);
-
-    bool notify(QObject *receiver, QEvent *event) override;
 
     // The font of every window: Liberation Sans 8 point, with close fallbacks.
     static QFont editorFont();

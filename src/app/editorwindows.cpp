@@ -38,6 +38,7 @@ private:
 } // namespace
 
 EditorWindows::EditorWindows()
+    : TalvexForm(m_model)
 {
     TalvexForm.setCompanionFactory([this] { createCompanions(); });
     m_firstFrameWatch =
@@ -53,7 +54,7 @@ void EditorWindows::createCompanions()
     // The first frame does not need the logo; task bars take it when it comes, for every window.
     if (QApplication::windowIcon().isNull())
         QApplication::setWindowIcon(TalvexApplication::logo());
-    m_inspectForm = std::make_unique<TInspectForm>(TalvexForm);
+    m_inspectForm = std::make_unique<TInspectForm>(TalvexForm, m_model);
     m_aboutTalvexForm = std::make_unique<TAboutTalvexForm>(TalvexForm.pictures());
     m_linesForm = std::make_unique<TLinesForm>();
     m_dataForm = std::make_unique<TDataForm>();

@@ -5,26 +5,36 @@
 #include "inspector/linesform.h"
 #include "mainwindow/aboutform.h"
 #include "mainwindow/talvexform.h"
+#include "model/elementmodel.h"
 
 #include <memory>
 
 namespace talvex {
 
-// The editor's five windows, created in the fixed order (the element model is built inside the
-// first) and introduced to each other. Only the main window is built up front; the four hidden
-// ones follow once its first frame is shown, or earlier when something asks for one of them.
-// The one place that knows all five: the program, the tools, the benchmarks and the tests use it.
+// The editor's element model and its five windows, created in the fixed order (the model is
+// built inside the first) and introduced to each other; each window gets the model by reference.
+// Only the main window is built up front; the four hidden ones follow once its first frame is
+// shown, or earlier when something asks for one of them. The one place that knows all five: the
+// program, the tools, the benchmarks and the tests use it.
 class EditorWindows
 {
 public:
     EditorWindows();
     ~EditorWindows();
 
+private:
+    // Before the windows: they are built with it and go before it.
+    ElementModel m_model;
+
+public:
     TTalvexForm TalvexForm;
     TInspectForm &InspectForm();
     TAboutTalvexForm &AboutTalvexForm();
     TLinesForm &LinesForm();
     TDataForm &DataForm();
+
+    ElementModel &model() { return m_model; }
+    const ElementModel &model() const { return m_model; }
 
     // Whether the hidden windows exist yet.
     bool companionsCreated() const { return m_inspectForm != nullptr; }

@@ -1,6 +1,6 @@
 #include "inspector/dataform.h"
 
-#include "inspector/framefollower.h"
+#include "widgets/framefollower.h"
 
 #include <QEvent>
 #include <QHeaderView>

@@ -1,17 +1,16 @@
 #include "inspector/inspectform.h"
 
-#include "inspector/accessibility.h"
-
 #include "inspector/currentdata.h"
 #include "inspector/dataform.h"
-#include "inspector/framefollower.h"
 #include "inspector/inspectorhost.h"
 #include "inspector/linesform.h"
 #include "inspector/valuelist.h"
 #include "model/elementmodel.h"
 #include "model/geometry.h"
-#include "model/placing.h"
 #include "model/values.h"
+#include "widgets/accessibility.h"
+#include "widgets/framefollower.h"
+#include "widgets/handlerguard.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -25,13 +24,6 @@
 namespace talvex {
 
 namespace {
-
-const QString IntegerMask = QStringLiteral("90;0");
-const QString DecimalMask = QStringLiteral("990,99;1;0");
-const QString TextLinesKey = QStringLiteral("Textzeilen");
-const QString TextLinesMarker = QStringLiteral("(Zeilen)");
-const QString HistoryKey = QStringLiteral("Daten der Vorgeschichte");
-const QString HistoryMarker = QStringLiteral("(Tabelle)");
 
 QWidget *panel(const char *name, int height)
 {
@@ -51,14 +43,14 @@ ValueListEditor *valueList(const char *name, const QString &heading)
 
 } // namespace
 
-TInspectForm::TInspectForm(InspectorHost &host, QWidget *parent)
+TInspectForm::TInspectForm(InspectorHost &host, const ElementModel &model, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
     , m_host(host)
+    , m_model(model)
 {
     setAccessibleRole(this, QAccessible::Window);
     setObjectName(QStringLiteral("InspectForm"));
     setWindowTitle(QStringLiteral("Merkmal-Einstellung"));
-    setFont(QFont(font().family(), 8));
     resize(DesignClientWidth, DesignOuterHeight);
     move(195, 446);
 
@@ -80,7 +72,8 @@ TInspectForm::TInspectForm(InspectorHost &host, QWidget *parent)
     ComboBox->setStyle(m_host.compactStyle());
     ComboBox->setMaxVisibleItems(10);
     ComboBox->setGeometry(0, 15, 133, 21);
-    connect(ComboBox, &QComboBox::activated, this, &TInspectForm::ComboBoxChange);
+    connect(ComboBox, &QComboBox::activated, this,
+            guardedSlot<int>(this, [this](int index) { ComboBoxChange(index); }));
     column->addWidget(ComponTopPanel);
 
     ElementValueList = valueList("ElementValueList", QStringLiteral("Merkmale des Elements"));
@@ -112,7 +105,8 @@ TInspectForm::TInspectForm(InspectorHost &host, QWidget *parent)
     CellTabBar->setDrawBase(true);
     CellTabBar->setUsesScrollButtons(true);
     CellTabBar->setStyle(m_host.compactStyle());
-    connect(CellTabBar, &QTabBar::currentChanged, this, &TInspectForm::CellTabControlChange);
+    connect(CellTabBar, &QTabBar::currentChanged, this,
+            guardedSlot<int>(this, [this](int tab) { CellTabControlChange(tab); }));
     cells->addWidget(CellTabBar);
     CellTopPanel = panel("CellTopPanel", 24);
     CellImg = new QLabel(CellTopPanel);
@@ -129,10 +123,10 @@ TInspectForm::TInspectForm(InspectorHost &host, QWidget *parent)
 
     for (ValueListEditor *list : {ElementValueList, CommonValueList}) {
         connect(list, &ValueListEditor::stringsChanged, this,
-                [this, list] { ElementValueListStringsChange(list); });
+                guardedSlot(this, [this, list] { ElementValueListStringsChange(list); }));
     }
     connect(CommonValueList, &ValueListEditor::editButtonClicked, this,
-            &TInspectForm::CommonValueListEditButtonClick);
+            guardedSlot(this, [this] { CommonValueListEditButtonClick(); }));
 
     attachFormMouseMove(this);
     attachFormMouseMove(ComponTopPanel);
@@ -174,7 +168,7 @@ void TInspectForm::FormCreate()
     CommonShownValues.clear();
 
     ComboBox->clear();
-    ComboBox->addItem(FormatElementNumber(0).c_str() + QStringLiteral(" Zeichenfläche"));
+    ComboBox->addItem(QString::fromStdString(elementListEntry(m_model.elements.at(0))));
     ComboBox->setCurrentIndex(0);
     ShowElement(0);
 }
@@ -199,7 +193,7 @@ void TInspectForm::attachFormMouseMove(QWidget *widget)
 bool TInspectForm::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseMove)
-        FormMouseMove();
+        guarded(this, [this] { FormMouseMove(); });
     return QWidget::eventFilter(watched, event);
 }
 
@@ -233,18 +227,17 @@ void TInspectForm::FormResize()
     CellValueList->setValueColumnWidth(layout.cellValueWidth);
 }
 
-int TInspectForm::AddElementRow(const QString &key, const QString &value)
+void TInspectForm::AddElementRow(const AttributeRow &row)
 {
-    const int row = ElementValueList->appendItem(key, value);
-    ElementShownValues.append(value);
-    return row;
+    ElementValueList->appendRow(row);
+    ElementShownValues.append(QString::fromStdString(row.value));
 }
 
-int TInspectForm::AddCommonRow(const QString &key, const QString &value)
+void TInspectForm::AddCommonRow(const AttributeRow &row)
 {
-    const int row = CommonValueList->appendItem(key, value);
-    CommonShownValues.append(value);
-    return row;
+    CommonValueList->appendRow(row);
+    CommonShownValues.append(QString::fromStdString(row.value));
+    m_commonRows.push_back(row);
 }
 
 void TInspectForm::ShowElement(int number)
@@ -253,8 +246,7 @@ void TInspectForm::ShowElement(int number)
     {
         // However the display ends, an error included, the flag is cleared again.
         const QScopedValueRollback loading(LoadingElement, true);
-        const Element record = elementModel().elements.at(number);
-        const Category &head = record.head;
+        const Element record = m_model.elements.at(number);
 
         if (number > 0)
             m_host.markElement(record.pixelRect());
@@ -263,55 +255,20 @@ void TInspectForm::ShowElement(int number)
 
         ElementValueList->clearItems();
         ElementShownValues.clear();
-        const int corner = AddElementRow(QStringLiteral("linke obere Ecke (X,Y)"),
-                                         QStringLiteral("%1,%2").arg(head.x).arg(head.y));
-        ElementValueList->setReadOnly(corner, true);
+        for (const AttributeRow &row : elementRows(record.head))
+            AddElementRow(row);
 
-        // The shape overrides the recorded orientation.
-        QString orientation;
-        if (head.orientation == Horizontal)
-            orientation = QStringLiteral("waagerecht");
-        else if (head.orientation == Vertical)
-            orientation = QStringLiteral("senkrecht");
-        if (head.height < head.width)
-            orientation = QStringLiteral("waagerecht");
-        else if (head.width < head.height)
-            orientation = QStringLiteral("senkrecht");
-        const int turn = AddElementRow(QStringLiteral("Orientierung"), orientation);
-        ElementValueList->setReadOnly(turn, true);
-        if (head.orientation != NoOrientation) {
-            QStringList choices{QStringLiteral("waagerecht")};
-            if (head.orientable)
-                choices.append(QStringLiteral("senkrecht"));
-            ElementValueList->setEditStyle(turn, ValueListEditor::EditStyle::PickList);
-            ElementValueList->setPickList(turn, choices);
-        }
-
-        const int across =
-            AddElementRow(QStringLiteral("Zellenzahl waagerecht"), QString::number(head.width));
-        ElementValueList->setEditMask(across, IntegerMask);
-        const int down =
-            AddElementRow(QStringLiteral("Zellenzahl senkrecht"), QString::number(head.height));
-        ElementValueList->setEditMask(down, IntegerMask);
-
-        m_shownElement = number;
+        m_shownCells = cellKinds(record);
         {
             const QSignalBlocker quiet(CellTabBar);
             while (CellTabBar->count() > 0)
                 CellTabBar->removeTab(0);
-            if (record.number != 0) {
-                CellValueList->show();
-                const int cells = head.width * head.height;
-                if (cells == 1) {
-                    CellTabBar->addTab(QStringLiteral("Zelle"));
-                } else {
-                    for (int k = 1; k <= cells; ++k)
-                        CellTabBar->addTab(QStringLiteral("%1.Zelle").arg(k));
-                }
+            const std::vector<std::string> tabs = cellTabNames(record);
+            for (const std::string &tab : tabs)
+                CellTabBar->addTab(QString::fromStdString(tab));
+            CellValueList->setVisible(!tabs.empty());
+            if (!tabs.empty())
                 CellTabBar->setCurrentIndex(0);
-            } else {
-                CellValueList->hide();
-            }
         }
         showCellProperties(0);
     }
@@ -319,32 +276,22 @@ void TInspectForm::ShowElement(int number)
     CommonLabel->setEnabled(false);
     CommonValueList->setEnabled(false);
     CommonValueList->clearItems();
+    m_commonRows.clear();
 }
 
 int TInspectForm::cellKind(int cell) const
 {
-    const Element &record = elementModel().elements.at(m_shownElement);
-    if (record.number == 0 || record.head.firstKind == 0)
-        return 0;
-    const Category &head = record.head;
-    const std::vector<TilePlacement> tiles =
-        tileLayout(head.firstKind, head.width, head.height, GridCell{});
-    if (cell < 0 || cell >= static_cast<int>(tiles.size()))
-        return 0;
-    return tiles[static_cast<std::size_t>(cell)].kind;
+    return cell >= 0 && cell < static_cast<int>(m_shownCells.size())
+               ? m_shownCells[static_cast<std::size_t>(cell)]
+               : 0;
 }
 
 void TInspectForm::showCellProperties(int cell)
 {
     CellValueList->clearItems();
-    const int kindNumber = cellKind(cell);
-    if (kindNumber == 0)
-        return;
-    const Default &kind = elementModel().kinds.kind(kindNumber);
-    for (const CellPropType &property : kind.props) {
-        const int row = CellValueList->appendItem(QString::fromStdString(property.name),
-                                                  QString::fromStdString(property.value));
-        CellValueList->setReadOnly(row, true);
+    if (const int kind = cellKind(cell)) {
+        for (const AttributeRow &row : cellRows(m_model.kinds.kind(kind)))
+            CellValueList->appendRow(row);
     }
 }
 
@@ -355,52 +302,37 @@ void TInspectForm::CellTabControlChange(int tab)
         setCellImage(m_host.kindTile(kind));
 }
 
-void TInspectForm::ShowElementWithCommon(int number, const std::function<void()> &addRows)
+void TInspectForm::ShowElementWithCommon(int number, const std::vector<AttributeRow> &rows)
 {
     ShowElement(number);
     CommonLabel->setEnabled(true);
     CommonValueList->setEnabled(true);
     const QScopedValueRollback loading(LoadingCommon, true);
     CommonShownValues.clear();
-    addRows();
+    for (const AttributeRow &row : rows)
+        AddCommonRow(row);
 }
 
 void TInspectForm::ShowDynamicInput(int number, double maximum, double start)
 {
-    ShowElementWithCommon(number, [&] {
-        const int startRow =
-            AddCommonRow(QStringLiteral("Startwert"), QString::fromStdString(FormatDecimal(start)));
-        CommonValueList->setEditMask(startRow, DecimalMask);
-        const int maximumRow = AddCommonRow(QStringLiteral("Maximalwert"),
-                                            QString::fromStdString(FormatDecimal(maximum)));
-        CommonValueList->setEditMask(maximumRow, DecimalMask);
-    });
+    ShowElementWithCommon(number, dynamicInputRows(maximum, start));
 }
 
 void TInspectForm::ShowTextElement(int number, const QStringList &lines)
 {
-    ShowElementWithCommon(number, [&] {
-        const int row = AddCommonRow(TextLinesKey, TextLinesMarker);
-        CommonValueList->setEditStyle(row, ValueListEditor::EditStyle::Ellipsis);
-        CommonValueList->setReadOnly(row, true);
-        CurrentTextLines = lines;
-    });
+    ShowElementWithCommon(number, textElementRows());
+    CurrentTextLines = lines;
 }
 
 void TInspectForm::ShowHistoryElement(int number, const QList<QStringList> &table)
 {
-    ShowElementWithCommon(number, [&] {
-        const int row = AddCommonRow(HistoryKey, HistoryMarker);
-        CommonValueList->setEditStyle(row, ValueListEditor::EditStyle::Ellipsis);
-        CommonValueList->setReadOnly(row, true);
-        CurrentHistoryTable = table;
-    });
+    ShowElementWithCommon(number, historyRows());
+    CurrentHistoryTable = table;
 }
 
-void TInspectForm::appendElementEntry(int number, const QString &name)
+void TInspectForm::appendElementEntry(int number)
 {
-    ComboBox->addItem(QString::fromStdString(FormatElementNumber(number)) + QStringLiteral("  ") +
-                      name);
+    ComboBox->addItem(QString::fromStdString(elementListEntry(m_model.elements.at(number))));
     ComboBox->setCurrentIndex(ComboBox->count() - 1);
 }
 
@@ -447,12 +379,19 @@ void TInspectForm::ElementValueListStringsChange(ValueListEditor *sender)
 
 void TInspectForm::CommonValueListEditButtonClick()
 {
+    // The rows the list was filled with name the editor; the list itself must hold just one.
     if (CommonValueList->itemCount() != 1)
         return;
-    if (CommonValueList->valueOfKey(TextLinesKey) == TextLinesMarker)
+    switch (ellipsisEditor(m_commonRows)) {
+    case ValueEditor::Lines:
         openEditor(m_linesForm);
-    else if (CommonValueList->valueOfKey(HistoryKey) == HistoryMarker)
+        break;
+    case ValueEditor::DataTable:
         openEditor(m_dataForm);
+        break;
+    case ValueEditor::None:
+        break;
+    }
 }
 
 void TInspectForm::openEditor(TValueEditorForm *editor)

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "model/attributes.h"
+
 #include <QStringList>
 #include <QWidget>
 
-#include <functional>
+#include <vector>
 
 class QComboBox;
 class QLabel;
@@ -13,6 +15,7 @@ namespace talvex {
 
 class FrameFollower;
 class InspectorHost;
+class ElementModel;
 class TDataForm;
 class TLinesForm;
 class TValueEditorForm;
@@ -30,7 +33,7 @@ public:
     static constexpr int DesignClientWidth = 141;
     static constexpr int DesignOuterHeight = 447;
 
-    explicit TInspectForm(InspectorHost &host, QWidget *parent = nullptr);
+    TInspectForm(InspectorHost &host, const ElementModel &model, QWidget *parent = nullptr);
     ~TInspectForm() override;
 
     // The editors opened by the ellipsis buttons; created after the inspector.
@@ -42,7 +45,7 @@ public:
     void ShowHistoryElement(int number, const QList<QStringList> &table);
 
     // Appends the element list entry of a new element and selects it, without ComboBoxChange.
-    void appendElementEntry(int number, const QString &name);
+    void appendElementEntry(int number);
     bool hasSelectedEntry() const;
     // Draws a 24 x 24 tile into CellImg.
     void setCellImage(const QImage &tile);
@@ -86,12 +89,11 @@ private:
     void FormCreate();
     // Outer left 0, outer width up to the host's outer left, the design outer height.
     void applyOuterRule();
-    // ShowElement(number), then the cell-spanning rows that addRows appends while LoadingCommon
-    // is set.
-    void ShowElementWithCommon(int number, const std::function<void()> &addRows);
-    // Append a row and its shown value; return the row's index.
-    int AddElementRow(const QString &key, const QString &value);
-    int AddCommonRow(const QString &key, const QString &value);
+    // ShowElement(number), then the cell-spanning rows, appended while LoadingCommon is set.
+    void ShowElementWithCommon(int number, const std::vector<AttributeRow> &rows);
+    // Append a row and its shown value.
+    void AddElementRow(const AttributeRow &row);
+    void AddCommonRow(const AttributeRow &row);
     // Kind that draws cell 0, 1, ... of the shown element; 0 for the sheet or no such cell.
     int cellKind(int cell) const;
     void showCellProperties(int cell);
@@ -99,10 +101,14 @@ private:
     void attachFormMouseMove(QWidget *widget);
 
     InspectorHost &m_host;
+    const ElementModel &m_model;
     FrameFollower *m_frameRule = nullptr;
     TLinesForm *m_linesForm = nullptr;
     TDataForm *m_dataForm = nullptr;
-    int m_shownElement = 0;
+    // The kinds that draw the shown element's cells, in the order of the tabs.
+    std::vector<std::uint16_t> m_shownCells;
+    // The cell-spanning rows shown; an ellipsis button opens the editor its row names.
+    std::vector<AttributeRow> m_commonRows;
 
     bool Normalizing = false;
     bool LoadingElement = false;

@@ -1,7 +1,7 @@
 #include "inspector/linesform.h"
 
 #include "inspector/currentdata.h"
-#include "inspector/framefollower.h"
+#include "widgets/framefollower.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>

@@ -1,6 +1,7 @@
 #include "inspector/valueeditorform.h"
 
-#include "inspector/framefollower.h"
+#include "widgets/framefollower.h"
+#include "widgets/handlerguard.h"
 
 #include <QKeyEvent>
 #include <QPalette>
@@ -43,8 +44,9 @@ TValueEditorForm::TValueEditorForm(int panelHeight, QWidget *parent)
 {
     OKButton->setObjectName(QStringLiteral("OKButton"));
     CancelButton->setObjectName(QStringLiteral("CancelButton"));
-    connect(OKButton, &QPushButton::clicked, this, &TValueEditorForm::OKButtonClick);
-    connect(CancelButton, &QPushButton::clicked, this, &TValueEditorForm::CancelButtonClick);
+    connect(OKButton, &QPushButton::clicked, this, guardedSlot(this, [this] { OKButtonClick(); }));
+    connect(CancelButton, &QPushButton::clicked, this,
+            guardedSlot(this, [this] { CancelButtonClick(); }));
     OKButton->installEventFilter(this);
     CancelButton->installEventFilter(this);
     new FrameFollower(this, [this](const FrameExtents &) { place(); });

@@ -1,7 +1,7 @@
 #include "inspector/valuelist.h"
 
-#include "inspector/readonlyinput.h"
 #include "model/inputmask.h"
+#include "widgets/readonlyinput.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -349,6 +349,19 @@ int ValueListEditor::appendItem(const QString &key, const QString &value)
     setItem(row, ValueColumn, valueItem);
     emit stringsChanged();
     return row;
+}
+
+int ValueListEditor::appendRow(const AttributeRow &row)
+{
+    const int item = appendItem(QString::fromStdString(row.key), QString::fromStdString(row.value));
+    setEditStyle(item, row.editStyle);
+    setReadOnly(item, row.readOnly);
+    setEditMask(item, QString::fromStdString(row.mask));
+    QStringList entries;
+    for (const std::string &entry : row.pickList)
+        entries.append(QString::fromStdString(entry));
+    setPickList(item, entries);
+    return item;
 }
 
 void ValueListEditor::clearItems()

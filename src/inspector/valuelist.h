@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/attributes.h"
+
 #include <QStringList>
 #include <QTableWidget>
 
@@ -20,12 +22,9 @@ class ValueListEditor : public QTableWidget
     Q_OBJECT
 
 public:
-    enum class EditStyle
-    {
-        Plain,    // a line edit
-        PickList, // a combo box offering the item's pick list
-        Ellipsis, // a line edit with a "..." button that reports editButtonClicked()
-    };
+    // Plain: a line edit; PickList: a combo box offering the item's pick list; Ellipsis: a line
+    // edit with a "..." button that reports editButtonClicked().
+    using EditStyle = talvex::EditStyle;
 
     static constexpr int RowHeight = 19;
 
@@ -35,6 +34,8 @@ public:
     // A new item is plain, not read-only, without mask and with an empty pick list. Returns its
     // index.
     int appendItem(const QString &key, const QString &value);
+    // Appends a row with all its properties. Returns its index.
+    int appendRow(const AttributeRow &row);
     void clearItems();
     int itemCount() const;
 

@@ -1,10 +1,12 @@
 #include "mainwindow/aboutform.h"
 
-#include "inspector/accessibility.h"
-#include "inspector/framefollower.h"
-#include "inspector/readonlyinput.h"
 #include "model/geometry.h"
+#include "pictures/ink.h"
 #include "pictures/pictures.h"
+#include "widgets/accessibility.h"
+#include "widgets/framefollower.h"
+#include "widgets/handlerguard.h"
+#include "widgets/readonlyinput.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -39,7 +41,7 @@ TAboutTalvexForm::TAboutTalvexForm(const Pictures &pictures, QWidget *parent)
     setFixedSize(250, 322);
     setAutoFillBackground(true);
     QPalette ground = palette();
-    ground.setColor(QPalette::Window, QColor(0, 0, 128));
+    ground.setColor(QPalette::Window, QColor(ink::Navy));
     setPalette(ground);
 
     AboutMemo = new QPlainTextEdit(this);
@@ -73,8 +75,8 @@ TAboutTalvexForm::TAboutTalvexForm(const Pictures &pictures, QWidget *parent)
     WebMemo->setFont(memoFont());
     WebMemo->setFrame(false);
     QPalette limeOnNavy = WebMemo->palette();
-    limeOnNavy.setColor(QPalette::Base, QColor(0, 0, 128));
-    limeOnNavy.setColor(QPalette::Text, QColor(0, 255, 0));
+    limeOnNavy.setColor(QPalette::Base, QColor(ink::Navy));
+    limeOnNavy.setColor(QPalette::Text, QColor(ink::Lime));
     WebMemo->setPalette(limeOnNavy);
     WebMemo->setReadOnly(true);
     WebMemo->setAcceptDrops(false);
@@ -96,7 +98,7 @@ TAboutTalvexForm::TAboutTalvexForm(const Pictures &pictures, QWidget *parent)
     OKButton->setPalette(blue);
     // Return presses the focused OK button as Space does.
     OKButton->setAutoDefault(true);
-    connect(OKButton, &QPushButton::clicked, this, &TAboutTalvexForm::OKButtonClick);
+    connect(OKButton, &QPushButton::clicked, this, guardedSlot(this, [this] { OKButtonClick(); }));
 
     setTabOrder(AboutMemo, OKButton);
     setTabOrder(OKButton, WebMemo);

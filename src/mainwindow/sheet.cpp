@@ -70,7 +70,7 @@ QRect SheetLayers::drawCornerMarks(const PixelRect &rect, const QImage &brush)
     {
         QPainter painter(&m_foreground);
         const QBrush pattern(brush);
-        for (const PixelSquare &square : cornerMarks(rect)) {
+        for (const PixelRect &square : cornerMarks(rect)) {
             const QRect area(QPoint(square.left, square.top), QPoint(square.right, square.bottom));
             painter.fillRect(area, pattern);
             marked |= area;

@@ -1,6 +1,7 @@
 #include "mainwindow/sheetaccessible.h"
 
 #include "mainwindow/sheetview.h"
+#include "model/attributes.h"
 #include "model/elementmodel.h"
 
 #include <QAccessibleWidget>
@@ -53,13 +54,13 @@ public:
 
     bool isValid() const override
     {
-        return m_view && elementModel().elements.at(m_number).number == m_number;
+        return m_view && m_view->model().elements.at(m_number).number == m_number;
     }
     QString text(QAccessible::Text t) const override
     {
         if (!isValid())
             return {};
-        const Element &element = elementModel().elements.at(m_number);
+        const Element &element = m_view->model().elements.at(m_number);
         switch (t) {
         case QAccessible::Name:
             return QString::fromStdString(elementListEntry(element));
@@ -73,7 +74,7 @@ public:
     {
         if (!isValid())
             return {};
-        const PixelRect r = elementModel().elements.at(m_number).pixelRect();
+        const PixelRect r = m_view->model().elements.at(m_number).pixelRect();
         return globalRect(m_view, QRect(QPoint(r.left, r.top), QPoint(r.right, r.bottom)));
     }
     QAccessible::Role role() const override { return QAccessible::Graphic; }
@@ -139,12 +140,12 @@ public:
 
     int childCount() const override
     {
-        return int(placedElementNumbers(elementModel().elements).size()) + 1;
+        return int(placedElementNumbers(view()->model().elements).size()) + 1;
     }
 
     QAccessibleInterface *child(int index) const override
     {
-        const std::vector<int> numbers = placedElementNumbers(elementModel().elements);
+        const std::vector<int> numbers = placedElementNumbers(view()->model().elements);
         if (index < 0 || index > int(numbers.size()))
             return nullptr;
         if (index == int(numbers.size()))
@@ -154,7 +155,7 @@ public:
 
     int indexOfChild(const QAccessibleInterface *child) const override
     {
-        const std::vector<int> numbers = placedElementNumbers(elementModel().elements);
+        const std::vector<int> numbers = placedElementNumbers(view()->model().elements);
         if (child == pointer())
             return int(numbers.size());
         for (std::size_t i = 0; i < numbers.size(); ++i) {
@@ -173,7 +174,7 @@ public:
         const int row = local.y() / CellSize + 1;
         if (local.x() < 0 || local.y() < 0 || column > MaxColumns || row > MaxRows)
             return nullptr;
-        const int covering = elementModel().occupancy.at(column, row);
+        const int covering = view()->model().occupancy.at(column, row);
         return covering > 0 && covering <= LastElementNumber ? element(covering) : nullptr;
     }
 

@@ -13,9 +13,10 @@
 
 namespace talvex {
 
-SheetView::SheetView(const SheetLayers &layers, QWidget *parent)
+SheetView::SheetView(const SheetLayers &layers, const ElementModel &model, QWidget *parent)
     : QWidget(parent)
     , m_layers(layers)
+    , m_model(model)
 {
     installSheetAccessibility();
     setMouseTracking(true);
@@ -27,7 +28,7 @@ SheetView::SheetView(const SheetLayers &layers, QWidget *parent)
 QString SheetView::keyboardPointerText() const
 {
     return QString::fromStdString(
-        pointerCellText(elementModel(), m_keyPointer.column(), m_keyPointer.row()));
+        pointerCellText(m_model, m_keyPointer.column(), m_keyPointer.row()));
 }
 
 void SheetView::paintEvent(QPaintEvent *event)

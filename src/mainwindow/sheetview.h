@@ -8,6 +8,7 @@
 
 namespace talvex {
 
+class ElementModel;
 class SheetLayers;
 
 // Shows the foreground layer of the sheet one image pixel per logical pixel, never scaled
@@ -19,7 +20,10 @@ class SheetView : public QWidget
     Q_OBJECT
 
 public:
-    SheetView(const SheetLayers &layers, QWidget *parent = nullptr);
+    SheetView(const SheetLayers &layers, const ElementModel &model, QWidget *parent = nullptr);
+
+    // The elements the sheet shows, as assistive technology reads them.
+    const ElementModel &model() const { return m_model; }
 
     const SheetPointer &keyboardPointer() const { return m_keyPointer; }
     // What the keyboard pointer's cell says, as assistive technology hears it.
@@ -48,6 +52,7 @@ private:
     void announcePointer();
 
     const SheetLayers &m_layers;
+    const ElementModel &m_model;
     SheetPointer m_keyPointer;
     std::optional<std::pair<int, int>> m_lastMouse;
 };

@@ -3,6 +3,7 @@
 #include "inspector/inspectorhost.h"
 #include "mainwindow/sheet.h"
 #include "model/focusorder.h"
+#include "model/geometry.h"
 #include "model/palette.h"
 #include "pictures/pictures.h"
 
@@ -22,6 +23,7 @@ class QToolButton;
 namespace talvex {
 
 class ClickableImage;
+class ElementModel;
 class FrameFollower;
 class RovingFocus;
 class SheetView;
@@ -43,10 +45,11 @@ public:
     // follows the frame so that the outer height stays OuterHeight.
     static constexpr int DesignClientHeight = 927;
 
-    // Builds the window and the element model. A sheet larger than the occupancy grid ends the
-    // process with exit code 1 after its error boxes; clientHeight other than the design value
-    // lets tests build such a sheet.
-    explicit TTalvexForm(QWidget *parent = nullptr, int clientHeight = DesignClientHeight);
+    // Builds the window, then the element model for the sheet's size. A sheet larger than the
+    // occupancy grid ends the process with exit code 1 after its error boxes; clientHeight other
+    // than the design value lets tests build such a sheet.
+    explicit TTalvexForm(ElementModel &model, QWidget *parent = nullptr,
+                         int clientHeight = DesignClientHeight);
     ~TTalvexForm() override;
 
     // The windows created after this one. They may come later: the factory is called once,
@@ -100,13 +103,24 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // Actions and buttons of the palette stand in the model's order of the buttons.
+    static std::size_t actionSlot(PaletteButton button)
+    {
+        return static_cast<std::size_t>(palettePosition(button) - 1);
+    }
+
     void FormCreate();
     void placeOnScreen();
     // Client height and position from the outer sizes, with the frame known now.
     void applyOuterRule();
-    // Sheet size from the panel's size. A changed grid rebuilds the element model: that happens
-    // at start and when the first frame arrives, before anything is placed.
-    void layoutSheet();
+    // The sheet size the panel gives now.
+    SheetGeometry panelSheetGeometry();
+    // Sizes the sheet picture and takes its grid.
+    void takeSheetGeometry(const SheetGeometry &geometry);
+    // The sheet after the panel changed size (a window manager's frame arrived): before anything
+    // is placed it takes the new size, rebuilding the element model for a new grid; afterwards,
+    // or for a grid larger than the occupancy grid, it keeps what it has.
+    void followSheetPanel();
     void createActions();
     void createMenus();
     void createTopPanel();
@@ -124,6 +138,7 @@ private:
     TInspectForm *inspector();
     TAboutTalvexForm *aboutBox();
 
+    ElementModel &m_model;
     Pictures m_pictures;
     SheetLayers m_sheet;
     PaletteState m_palette;

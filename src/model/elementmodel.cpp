@@ -4,12 +4,6 @@
 
 namespace talvex {
 
-ElementModel &elementModel()
-{
-    static ElementModel model;
-    return model;
-}
-
 void ElementModel::BuildElementModel(int columns, int rows)
 {
     buildWith(columns, rows, registerElementKinds);

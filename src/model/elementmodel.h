@@ -27,9 +27,6 @@ public:
     ToolClassTable toolClasses;
 };
 
-// The process-wide element model that the editor's windows share.
-ElementModel &elementModel();
-
 // Registers kinds class by class and keeps the tool classes' kind ranges in step.
 class KindRegistrar
 {

@@ -44,6 +44,18 @@ SheetGeometry sheetGeometry(int panelWidth, int panelHeight, int borderWidth, in
     return sheet;
 }
 
+SheetResize sheetResize(int columns, int rows, bool samePicture, const SheetGeometry &next,
+                        bool elementsPlaced)
+{
+    // A grid the occupancy grid cannot hold is refused at start only; later the sheet keeps its
+    // size rather than end the program from a resize.
+    if (elementsPlaced || !next.fits())
+        return SheetResize::Keep;
+    if (next.columns != columns || next.rows != rows)
+        return SheetResize::Rebuild;
+    return samePicture ? SheetResize::Keep : SheetResize::Redraw;
+}
+
 int mainWindowLeft(int screenWidth, int windowWidth)
 {
     return checkedSub(screenWidth, windowWidth);
@@ -89,10 +101,10 @@ ClientSize inspectorClientSize(int hostOuterLeft, int designClientWidth, int des
             clientHeightFor(designOuterHeight, frame)};
 }
 
-std::array<PixelSquare, 4> cornerMarks(const PixelRect &rect)
+std::array<PixelRect, 4> cornerMarks(const PixelRect &rect)
 {
     const auto around = [](std::int32_t cx, std::int32_t cy) {
-        return PixelSquare{checkedSub(cx, 1), checkedSub(cy, 1), checkedAdd(cx, 1),
+        return PixelRect{checkedSub(cx, 1), checkedSub(cy, 1), checkedAdd(cx, 1),
                            checkedAdd(cy, 1)};
     };
     return {around(rect.left, rect.top), around(rect.right, rect.top),

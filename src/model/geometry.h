@@ -25,6 +25,20 @@ struct SheetGeometry
 SheetGeometry sheetGeometry(int panelWidth, int panelHeight, int borderWidth = 1,
                             int bevelWidth = 4);
 
+// What a sheet of columns x rows cells does when its panel changes size after start (a window
+// manager's frame arrived): it takes the new size only while nothing is placed, since placed
+// tiles are drawn for the grid they were placed on. Keep: nothing changes; Redraw: a new
+// picture for the same grid; Rebuild: a new picture and a new grid for the element model.
+enum class SheetResize
+{
+    Keep,
+    Redraw,
+    Rebuild
+};
+
+SheetResize sheetResize(int columns, int rows, bool samePicture, const SheetGeometry &next,
+                        bool elementsPlaced);
+
 // Main window position: right edge of the screen, centred vertically (truncating division).
 int mainWindowLeft(int screenWidth, int windowWidth);
 int mainWindowTop(int screenHeight, int windowHeight);
@@ -68,19 +82,9 @@ struct ClientSize
 ClientSize inspectorClientSize(int hostOuterLeft, int designClientWidth, int designOuterHeight,
                                const FrameExtents &frame);
 
-// A rectangle of pixels, all bounds inclusive.
-struct PixelSquare
-{
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-    bool operator==(const PixelSquare &) const = default;
-};
-
 // The four 3 x 3 corner marks of an element's pixel rectangle, in the order
 // top-left, top-right, bottom-right, bottom-left.
-std::array<PixelSquare, 4> cornerMarks(const PixelRect &rect);
+std::array<PixelRect, 4> cornerMarks(const PixelRect &rect);
 
 // Column widths and positions of the inspector, recomputed at every resize.
 struct InspectorLayout

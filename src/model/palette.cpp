@@ -77,8 +77,7 @@ bool PaletteState::ChooseTool(PaletteButton button)
         ReleaseToolButtons();
         pressButton(button);
         PreselectTool(button);
-        m_outlineWidth = m_chosenCategory.width;
-        m_outlineHeight = m_chosenCategory.height;
+        takeOutline();
     }
     return true;
 }
@@ -98,9 +97,16 @@ void PaletteState::PreselectTool(PaletteButton button)
     const int toolClass = ToolClassOf(button);
     Category category = m_toolClasses.templateOf(toolClass);
 
-    std::string text = category.name;
+    m_chosenToolClass = toolClass;
+    m_chosenCategory = std::move(category);
+    m_statusText = preselectionText(m_chosenCategory.name, toolClass, m_conductorKind);
+}
+
+std::string preselectionText(const std::string &className, int toolClass, int conductorKind)
+{
+    std::string text = className;
     if (carriesConductorKind(toolClass)) {
-        switch (m_conductorKind) {
+        switch (conductorKind) {
         case NumericValues:
             text = "Zahlenwert-" + text;
             break;
@@ -112,10 +118,7 @@ void PaletteState::PreselectTool(PaletteButton button)
             break;
         }
     }
-
-    m_chosenToolClass = toolClass;
-    m_chosenCategory = std::move(category);
-    m_statusText = text + " vorgewählt";
+    return text + " vorgewählt";
 }
 
 void PaletteState::chooseConductorKind(int kind)
@@ -137,9 +140,13 @@ bool PaletteState::OrientClick()
             m_chosenCategory.orientation == Vertical ? Horizontal : Vertical;
         std::swap(m_chosenCategory.width, m_chosenCategory.height);
     }
-    m_outlineWidth = m_chosenCategory.width;
-    m_outlineHeight = m_chosenCategory.height;
+    takeOutline();
     return orientable;
+}
+
+void PaletteState::takeOutline()
+{
+    m_outline = {m_chosenCategory.width, m_chosenCategory.height};
 }
 
 void PaletteState::returnToPointerTool()

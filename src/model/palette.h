@@ -25,6 +25,10 @@ std::string conductorKindName(int kind);
 // Lowers the first character of text: ASCII A to Z and the umlauts Ä, Ö, Ü; nothing else.
 std::string LowerFirstLetter(std::string_view text);
 
+// Status panel 0's text for a tool class preselected under a conductor kind: the class name,
+// for the five classes that exist for every kind with the kind before it, and " vorgewählt".
+std::string preselectionText(const std::string &className, int toolClass, int conductorKind);
+
 // The palette's state machine: chosen tool class and category, outline size, conductor kind,
 // and the pressed and enabled states of the 23 palette buttons. The window mirrors these states
 // onto its buttons, status bar and selector pictures after every operation.
@@ -58,8 +62,8 @@ public:
     int chosenToolClass() const { return m_chosenToolClass; }
     const Category &chosenCategory() const { return m_chosenCategory; }
     Category &chosenCategory() { return m_chosenCategory; }
-    std::int32_t outlineWidth() const { return m_outlineWidth; }
-    std::int32_t outlineHeight() const { return m_outlineHeight; }
+    std::int32_t outlineWidth() const { return m_outline.width; }
+    std::int32_t outlineHeight() const { return m_outline.height; }
     int conductorKind() const { return m_conductorKind; }
     bool isPressed(PaletteButton button) const;
     bool isEnabled(PaletteButton button) const;
@@ -72,12 +76,17 @@ public:
 
 private:
     static std::size_t slot(PaletteButton button);
+    // The outline takes the chosen category's size: on a tool choice and an orientation change.
+    void takeOutline();
 
     const ToolClassTable &m_toolClasses;
     int m_chosenToolClass = 0;
     Category m_chosenCategory;
-    std::int32_t m_outlineWidth = 0;
-    std::int32_t m_outlineHeight = 0;
+    struct
+    {
+        std::int32_t width = 0;
+        std::int32_t height = 0;
+    } m_outline;
     int m_conductorKind = Distributions;
     std::array<bool, PaletteButtonCount> m_pressed{};
     std::array<bool, PaletteButtonCount> m_enabled{};

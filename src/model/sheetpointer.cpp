@@ -1,5 +1,6 @@
 #include "model/sheetpointer.h"
 
+#include "model/attributes.h"
 #include "model/elementmodel.h"
 #include "model/values.h"
 
@@ -55,11 +56,6 @@ bool SheetPointer::move(int columns, int rows)
 std::string cellPositionText(int column, int row)
 {
     return "Spalte " + std::to_string(column) + ", Zeile " + std::to_string(row);
-}
-
-std::string elementListEntry(const Element &element)
-{
-    return FormatElementNumber(element.number) + "  " + element.head.name;
 }
 
 std::string elementPlacementText(const Element &element)

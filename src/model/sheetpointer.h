@@ -45,9 +45,6 @@ private:
 // "Spalte 3, Zeile 2"; cells counted from 1.
 std::string cellPositionText(int column, int row);
 
-// The element list's entry of an element: "0001  Markt".
-std::string elementListEntry(const Element &element);
-
 // Where an element lies and how large it is, in cells: "Spalte 3, Zeile 2, 2 × 3 Zellen"
 // (width × height).
 std::string elementPlacementText(const Element &element);

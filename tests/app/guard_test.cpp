@@ -3,7 +3,7 @@
 
 #include "editorfixture.h"
 
-#include "app/errorreport.h"
+#include "widgets/handlerguard.h"
 #include "inspector/inspectform.h"
 #include "inspector/valuelist.h"
 

@@ -1,4 +1,5 @@
-# Checks that the libraries depend one way: app -> mainwindow -> inspector, pictures -> model.
+# Checks that the libraries depend one way: app -> mainwindow -> inspector -> widgets -> model,
+# mainwindow -> pictures -> model.
 # Arguments: SOURCE_DIR, SCRATCH (a folder for a configure of the libraries alone, whose target
 # graph is read; the build tree itself is left alone while other tests run).
 cmake_minimum_required(VERSION 3.25)
@@ -7,10 +8,12 @@ set(failures)
 # Which project libraries each library may link, directly.
 set(allowed_talvex_model "")
 set(allowed_talvex_pictures "talvex_model")
-set(allowed_talvex_inspector "talvex_model")
-set(allowed_talvex_mainwindow "talvex_inspector;talvex_pictures;talvex_model")
+set(allowed_talvex_widgets "talvex_model")
+set(allowed_talvex_inspector "talvex_widgets;talvex_model")
+set(allowed_talvex_mainwindow "talvex_inspector;talvex_pictures;talvex_widgets;talvex_model")
 set(allowed_talvex_app "talvex_mainwindow")
-set(libraries talvex_model talvex_pictures talvex_inspector talvex_mainwindow talvex_app)
+set(libraries talvex_model talvex_pictures talvex_widgets talvex_inspector talvex_mainwindow
+    talvex_app)
 
 set(GRAPH "${SCRATCH}/graph/targets.dot")
 file(REMOVE_RECURSE "${SCRATCH}")
@@ -51,17 +54,19 @@ if(edges EQUAL 0)
 endif()
 
 # Which folders each source folder may include from ("folder/header.h").
-set(folders model pictures inspector mainwindow app)
+set(folders model pictures widgets inspector mainwindow app)
 set(dir_model "src/model")
 set(dir_pictures "src/mainwindow/pictures")
+set(dir_widgets "src/widgets")
 set(dir_inspector "src/inspector")
 set(dir_mainwindow "src/mainwindow")
 set(dir_app "src/app")
 set(may_model "model")
 set(may_pictures "pictures;model")
-set(may_inspector "inspector;model")
-set(may_mainwindow "mainwindow;inspector;pictures;model")
-set(may_app "app;mainwindow;inspector;pictures;model")
+set(may_widgets "widgets;model")
+set(may_inspector "inspector;widgets;model")
+set(may_mainwindow "mainwindow;inspector;pictures;widgets;model")
+set(may_app "app;mainwindow;inspector;pictures;widgets;model")
 foreach(folder IN LISTS folders)
     file(GLOB sources "${SOURCE_DIR}/${dir_${folder}}/*.h" "${SOURCE_DIR}/${dir_${folder}}/*.cpp")
     foreach(source IN LISTS sources)

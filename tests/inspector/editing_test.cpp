@@ -94,7 +94,7 @@ struct Untouched
         , cellImage(editor.inspector->cellImage())
     {
         for (int n = 0; n <= LastElementNumber; ++n)
-            records.push_back(elementModel().elements.at(n));
+            records.push_back(editor.model().elements.at(n));
     }
 
     bool operator==(const Untouched &) const = default;
@@ -356,7 +356,7 @@ TEST_F(Editing, PickingSenkrechtShowsItButDoesNotTurnTheElement)
     EXPECT_EQ(reports.count(), 1) << "the pick alone, no word put back";
     EXPECT_EQ(values(list), QStringList({"3,2", "senkrecht", "5", "1"}));
     EXPECT_TRUE(Untouched(editor) == before);
-    EXPECT_EQ(elementModel().elements.at(1).head.orientation, Horizontal);
+    EXPECT_EQ(editor.model().elements.at(1).head.orientation, Horizontal);
 }
 
 TEST_F(Editing, ReadOnlyItemsAreNeverExamined)
@@ -674,10 +674,10 @@ TEST_F(EditButton, NothingOpensUnlessTheCellSpanningListHoldsExactlyOneItem)
 
 // ---- The properties of each cell ----
 
-QStringList kindRows(int kind)
+QStringList kindRows(const ElementModel &model, int kind)
 {
     QStringList texts;
-    for (const CellPropType &property : elementModel().kinds.kind(kind).props)
+    for (const CellPropType &property : model.kinds.kind(kind).props)
         texts << QString::fromStdString(property.name) + QLatin1Char('=') +
                      QString::fromStdString(property.value);
     return texts;
@@ -685,7 +685,7 @@ QStringList kindRows(int kind)
 
 QImage kindTile(const Editor &editor, int kind)
 {
-    const QString name = QString::fromStdString(elementModel().kinds.kind(kind).tile);
+    const QString name = QString::fromStdString(editor.model().kinds.kind(kind).tile);
     return editor.main->pictures().tile(name).convertToFormat(QImage::Format_RGB32);
 }
 
@@ -724,7 +724,7 @@ TEST_P(CellTabs, ShowEachCellsPropertiesAndTile)
             QTest::keyClick(inspector.CellTabBar, Qt::Key_Right);
         ASSERT_EQ(inspector.CellTabBar->currentIndex(), tab);
         const int kind = c.kinds[std::size_t(tab)];
-        EXPECT_EQ(rows(cells), kindRows(kind)) << "kind " << kind;
+        EXPECT_EQ(rows(cells), kindRows(editor.model(), kind)) << "kind " << kind;
         for (int i = 0; i < cells->itemCount(); ++i)
             EXPECT_TRUE(cells->isReadOnly(i)) << "kind " << kind << " row " << i;
         EXPECT_EQ(shownCell(inspector), kindTile(editor, kind)) << "kind " << kind;
@@ -732,7 +732,7 @@ TEST_P(CellTabs, ShowEachCellsPropertiesAndTile)
     // Back to the first cell.
     while (inspector.CellTabBar->currentIndex() > 0)
         QTest::keyClick(inspector.CellTabBar, Qt::Key_Left);
-    EXPECT_EQ(rows(cells), kindRows(c.kinds.front()));
+    EXPECT_EQ(rows(cells), kindRows(editor.model(), c.kinds.front()));
     EXPECT_EQ(shownCell(inspector), kindTile(editor, c.kinds.front()));
 }
 
@@ -783,7 +783,7 @@ TEST_F(Editing, ChoosingAnElementKeepsTheCellPictureButShowsItsFirstCell)
     choose(1);
     EXPECT_EQ(inspector.CellTabBar->currentIndex(), 0);
     EXPECT_EQ(tabs(inspector).size(), 5);
-    EXPECT_EQ(rows(inspector.CellValueList), kindRows(215));
+    EXPECT_EQ(rows(inspector.CellValueList), kindRows(editor.model(), 215));
     EXPECT_EQ(shownCell(inspector), picture);
     EXPECT_EQ(inspector.cellImage().convertToFormat(QImage::Format_RGB32), picture);
 

@@ -47,7 +47,7 @@ public:
 
 TEST(InspectorHost, ChoosingAnElementMarksItOnTheHostsSheetAndDrawsTheHostsTile)
 {
-    ElementModel &model = elementModel();
+    ElementModel model;
     model.BuildElementModel(43, 36);
     PaletteState palette(model.toolClasses);
     palette.ChooseTool(PaletteButton::MarketTBtn);
@@ -56,10 +56,10 @@ TEST(InspectorHost, ChoosingAnElementMarksItOnTheHostsSheetAndDrawsTheHostsTile)
     ASSERT_TRUE(placed.has_value());
 
     FakeHost host;
-    TInspectForm inspector(host);
+    TInspectForm inspector(host, model);
     inspector.show();
 
-    inspector.appendElementEntry(placed->number, QStringLiteral("Markt"));
+    inspector.appendElementEntry(placed->number);
     inspector.ShowElement(placed->number);
     ASSERT_FALSE(host.marked.empty());
     EXPECT_EQ(host.marked.back(), model.elements.at(placed->number).pixelRect());

@@ -45,9 +45,9 @@ protected:
     }
 
     // Status text and pressed button after the same choice made by a click in a fresh state.
-    static std::string statusAfterClick(PaletteButton b)
+    std::string statusAfterClick(PaletteButton b) const
     {
-        PaletteState palette(elementModel().toolClasses);
+        PaletteState palette(editor.model().toolClasses);
         palette.ChooseTool(b);
         return palette.statusText();
     }
@@ -198,7 +198,7 @@ TEST_F(MainKeys, ReturnPlacesAndShiftF10OffersTheTurnAtTheKeyboardPointer)
     EXPECT_EQ(main.palette().chosenCategory().orientation, Vertical);
 
     key(Qt::Key_Return);
-    const Element &market = elementModel().elements.at(1);
+    const Element &market = editor.model().elements.at(1);
     EXPECT_EQ(market.head.name, "Markt");
     EXPECT_EQ(std::pair(market.head.x, market.head.y), std::pair(3, 2));
     EXPECT_EQ(market.head.height, 5);
@@ -212,7 +212,7 @@ TEST_F(MainKeys, ReturnPlacesAndShiftF10OffersTheTurnAtTheKeyboardPointer)
     editor.inspector->hide();
     key(Qt::Key_Return);
     EXPECT_TRUE(editor.inspector->isVisible());
-    EXPECT_EQ(elementModel().elements.at(2).number, 0);
+    EXPECT_EQ(editor.model().elements.at(2).number, 0);
 }
 
 TEST_F(MainKeys, F6CyclesPaletteKindsSheetAndInspector)

@@ -39,20 +39,20 @@ struct Cells
     }
 };
 
-int placedCount()
+int placedCount(const ElementModel &model)
 {
     int count = 0;
     for (int n = 1; n <= LastElementNumber; ++n)
-        count += elementModel().elements.at(n).number != 0 ? 1 : 0;
+        count += model.elements.at(n).number != 0 ? 1 : 0;
     return count;
 }
 
-std::vector<std::int32_t> grid()
+std::vector<std::int32_t> grid(const ElementModel &model)
 {
     std::vector<std::int32_t> entries;
     for (int column = 1; column <= MaxColumns; ++column)
         for (int row = 1; row <= MaxRows; ++row)
-            entries.push_back(elementModel().occupancy.at(column, row));
+            entries.push_back(model.occupancy.at(column, row));
     return entries;
 }
 
@@ -87,12 +87,12 @@ TEST_P(SecondElement, IsPlacedOnlyOnFreeCells)
     const OverlapCase &c = GetParam();
     Editor editor;
     place(editor, c.first);
-    ASSERT_EQ(placedCount(), 1);
+    ASSERT_EQ(placedCount(editor.model()), 1);
 
     // Hidden, so that showing it again can be seen.
     editor.main->AttributeInspectClick();
     ASSERT_FALSE(editor.inspector->isVisible());
-    const std::vector<std::int32_t> gridBefore = grid();
+    const std::vector<std::int32_t> gridBefore = grid(editor.model());
     const QImage sheetBefore = editor.background();
     editor.click(c.second.button);
     if (c.second.turned)
@@ -102,10 +102,10 @@ TEST_P(SecondElement, IsPlacedOnlyOnFreeCells)
 
     EXPECT_TRUE(editor.inspector->isVisible()) << "every left click ends by showing it";
     if (c.accepted) {
-        EXPECT_EQ(placedCount(), 2);
+        EXPECT_EQ(placedCount(editor.model()), 2);
         EXPECT_TRUE(editor.main->paletteButton(PaletteButton::PointerTBtn)->isChecked());
-        EXPECT_EQ(elementModel().occupancy.at(c.second.column, c.second.row), 2);
-        const std::vector<std::int32_t> gridAfter = grid();
+        EXPECT_EQ(editor.model().occupancy.at(c.second.column, c.second.row), 2);
+        const std::vector<std::int32_t> gridAfter = grid(editor.model());
         for (std::size_t i = 0; i < gridBefore.size(); ++i) {
             if (gridBefore[i] != 0) {
                 EXPECT_EQ(gridAfter[i], gridBefore[i]) << "entry " << i;
@@ -115,8 +115,8 @@ TEST_P(SecondElement, IsPlacedOnlyOnFreeCells)
     }
 
     // Refused silently: nothing drawn, listed or marked, and the tool still chosen.
-    EXPECT_EQ(placedCount(), 1);
-    EXPECT_EQ(grid(), gridBefore);
+    EXPECT_EQ(placedCount(editor.model()), 1);
+    EXPECT_EQ(grid(editor.model()), gridBefore);
     EXPECT_EQ(editor.background(), sheetBefore);
     EXPECT_EQ(editor.inspector->ComboBox->count(), 2);
     EXPECT_TRUE(editor.main->paletteButton(c.second.button)->isChecked());
@@ -124,7 +124,7 @@ TEST_P(SecondElement, IsPlacedOnlyOnFreeCells)
 
     // The user tries another place with the same tool.
     editor.clickSheet(Editor::cellPixel(c.second.column, 20));
-    EXPECT_EQ(placedCount(), 2);
+    EXPECT_EQ(placedCount(editor.model()), 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -155,7 +155,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Occupancy, TheGridHoldsEachElementsNumberInExactlyItsCells)
 {
     Editor editor;
-    EXPECT_EQ(grid(), std::vector<std::int32_t>(MaxColumns * MaxRows, 0)) << "empty at start";
+    EXPECT_EQ(grid(editor.model()), std::vector<std::int32_t>(MaxColumns * MaxRows, 0)) << "empty at start";
 
     const int lastColumn = editor.main->sheetColumns() - 1;
     const int bottomRow = editor.main->sheetRows();
@@ -174,7 +174,7 @@ TEST(Occupancy, TheGridHoldsEachElementsNumberInExactlyItsCells)
     };
     for (const Placed &p : placed)
         place(editor, p.click);
-    ASSERT_EQ(placedCount(), int(placed.size()));
+    ASSERT_EQ(placedCount(editor.model()), int(placed.size()));
 
     for (int column = 1; column <= MaxColumns; ++column) {
         for (int row = 1; row <= MaxRows; ++row) {
@@ -183,7 +183,7 @@ TEST(Occupancy, TheGridHoldsEachElementsNumberInExactlyItsCells)
                 if (placed[i].cells.contains(column, row))
                     expected = std::int32_t(i + 1);
             }
-            EXPECT_EQ(elementModel().occupancy.at(column, row), expected)
+            EXPECT_EQ(editor.model().occupancy.at(column, row), expected)
                 << "cell " << column << "," << row;
         }
     }

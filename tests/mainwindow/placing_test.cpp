@@ -40,11 +40,11 @@ QStringList tabs(const Editor &editor)
     return names;
 }
 
-int placedCount()
+int placedCount(const ElementModel &model)
 {
     int count = 0;
     for (int n = 1; n <= LastElementNumber; ++n)
-        count += elementModel().elements.at(n).number != 0 ? 1 : 0;
+        count += model.elements.at(n).number != 0 ? 1 : 0;
     return count;
 }
 
@@ -61,7 +61,7 @@ TEST(Placing, AMarketAtColumn3Row2)
     Editor editor;
     editor.place(PaletteButton::MarketTBtn, 3, 2);
 
-    const Element &record = elementModel().elements.at(1);
+    const Element &record = editor.model().elements.at(1);
     EXPECT_EQ(record.number, 1);
     EXPECT_EQ(record.head.name, "Markt");
     EXPECT_EQ(record.head.x, 3);
@@ -103,7 +103,7 @@ TEST(Placing, AVerticalMarketUsesTheVerticalTiles)
 {
     Editor editor;
     editor.place(PaletteButton::MarketTBtn, 3, 2, true);
-    const Element &record = elementModel().elements.at(1);
+    const Element &record = editor.model().elements.at(1);
     EXPECT_EQ(record.head.width, 1);
     EXPECT_EQ(record.head.height, 5);
     EXPECT_EQ(record.head.orientation, Vertical);
@@ -125,10 +125,10 @@ TEST(Placing, SnapsToTheNearestGridLine)
     editor.clickSheet(QPoint(11, 11));
     editor.click(PaletteButton::DigitalTBtn);
     editor.clickSheet(QPoint(12 + 48, 12 + 48));
-    EXPECT_EQ(elementModel().elements.at(1).head.x, 1);
-    EXPECT_EQ(elementModel().elements.at(1).head.y, 1);
-    EXPECT_EQ(elementModel().elements.at(2).head.x, 4);
-    EXPECT_EQ(elementModel().elements.at(2).head.y, 4);
+    EXPECT_EQ(editor.model().elements.at(1).head.x, 1);
+    EXPECT_EQ(editor.model().elements.at(1).head.y, 1);
+    EXPECT_EQ(editor.model().elements.at(2).head.x, 4);
+    EXPECT_EQ(editor.model().elements.at(2).head.y, 4);
 }
 
 struct LimitCase
@@ -149,7 +149,7 @@ TEST_P(PlacingLimitTest, KeepsTheRightmostColumnFree)
     Editor editor;
     const int row = editor.main->sheetRows() - c.rowFromBottom;
     editor.place(c.button, c.column, row, c.turned);
-    EXPECT_EQ(placedCount(), c.accepted ? 1 : 0);
+    EXPECT_EQ(placedCount(editor.model()), c.accepted ? 1 : 0);
     // A refused click keeps the tool; an accepted one returns to the pointer.
     EXPECT_EQ(editor.main->paletteButton(c.button)->isChecked(), !c.accepted);
     EXPECT_TRUE(editor.inspector->isVisible());
@@ -170,7 +170,7 @@ TEST(Placing, ThePointerToolOnlyShowsTheInspector)
     Editor editor;
     editor.clickSheet(QPoint(100, 100));
     EXPECT_TRUE(editor.inspector->isVisible());
-    EXPECT_EQ(placedCount(), 0);
+    EXPECT_EQ(placedCount(editor.model()), 0);
     EXPECT_EQ(entries(editor).size(), 1);
     EXPECT_EQ(editor.background().pixelColor(100, 100), Silver);
 }
@@ -181,7 +181,7 @@ TEST(Placing, AMiddleClickDoesNothing)
     editor.click(PaletteButton::DigitalTBtn);
     editor.clickSheet(QPoint(100, 100), Qt::MiddleButton);
     EXPECT_FALSE(editor.inspector->isVisible());
-    EXPECT_EQ(placedCount(), 0);
+    EXPECT_EQ(placedCount(editor.model()), 0);
     EXPECT_TRUE(editor.main->paletteButton(PaletteButton::DigitalTBtn)->isChecked());
 }
 
@@ -222,7 +222,7 @@ TEST(Placing, ListsTheNewElementAndReturnsToThePointer)
 
     // A second click at the same place creates nothing.
     editor.clickSheet(Editor::cellPixel(3, 2));
-    EXPECT_EQ(placedCount(), 1);
+    EXPECT_EQ(placedCount(editor.model()), 1);
 
     // The new entry is selected even when the user had chosen an older one.
     editor.inspector->ComboBox->setCurrentIndex(0);

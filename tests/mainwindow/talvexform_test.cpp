@@ -86,7 +86,8 @@ TEST(TalvexFormStartDeathTest, ASheetTallerThanTheGridEndsStartUp)
         setFatalHandler([](const std::string &text, int code) {
             std::fprintf(stderr, "box:%s:%d\n", text.c_str(), code);
         });
-        TTalvexForm tooTall(nullptr, 1200);
+        ElementModel model;
+        TTalvexForm tooTall(model, nullptr, 1200);
     };
     EXPECT_EXIT(start(), ::testing::ExitedWithCode(1), "box:VerticalMax müsste [0-9]+ sein:1");
 }

@@ -159,18 +159,18 @@ TEST(OuterSizes, InspectorReachesTheMainWindow)
 
 TEST(CornerMarks, CentredOnTheCornersInOrder)
 {
-    const std::array<PixelSquare, 4> marks = cornerMarks({48, 24, 167, 47});
-    EXPECT_EQ(marks[0], (PixelSquare{47, 23, 49, 25}));
-    EXPECT_EQ(marks[1], (PixelSquare{166, 23, 168, 25}));
-    EXPECT_EQ(marks[2], (PixelSquare{166, 46, 168, 48}));
-    EXPECT_EQ(marks[3], (PixelSquare{47, 46, 49, 48}));
+    const std::array<PixelRect, 4> marks = cornerMarks({48, 24, 167, 47});
+    EXPECT_EQ(marks[0], (PixelRect{47, 23, 49, 25}));
+    EXPECT_EQ(marks[1], (PixelRect{166, 23, 168, 25}));
+    EXPECT_EQ(marks[2], (PixelRect{166, 46, 168, 48}));
+    EXPECT_EQ(marks[3], (PixelRect{47, 46, 49, 48}));
 }
 
 TEST(CornerMarks, TopLeftOfTheSheetReachesOutside)
 {
-    const std::array<PixelSquare, 4> marks = cornerMarks({0, 0, 23, 23});
-    EXPECT_EQ(marks[0], (PixelSquare{-1, -1, 1, 1}));
-    EXPECT_EQ(marks[2], (PixelSquare{22, 22, 24, 24}));
+    const std::array<PixelRect, 4> marks = cornerMarks({0, 0, 23, 23});
+    EXPECT_EQ(marks[0], (PixelRect{-1, -1, 1, 1}));
+    EXPECT_EQ(marks[2], (PixelRect{22, 22, 24, 24}));
     const int max = std::numeric_limits<int>::max();
     EXPECT_THROW(cornerMarks({0, 0, max, 0}), ModelError);
 }
@@ -221,3 +221,25 @@ TEST(EditorPosition, BesideTheInspector)
 }
 
 } // namespace
+
+// --- the sheet after its panel changed size ---
+
+TEST(SheetResize, NewSizeOnlyWhileNothingIsPlaced)
+{
+    const SheetGeometry taller = sheetGeometry(1004, 841);  // 42 x 36
+    const SheetGeometry same = sheetGeometry(1004, 832);    // 42 x 35
+    const SheetGeometry tooTall = sheetGeometry(1004, 900); // 38 rows: more than the grid
+    struct Case
+    {
+        const SheetGeometry &next;
+        bool samePicture, placed;
+        SheetResize want;
+    } cases[] = {
+        {taller, false, false, SheetResize::Rebuild}, {same, false, false, SheetResize::Redraw},
+        {same, true, false, SheetResize::Keep},       {taller, false, true, SheetResize::Keep},
+        {same, false, true, SheetResize::Keep},       {tooTall, false, false, SheetResize::Keep},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(sheetResize(42, 35, c.samePicture, c.next, c.placed), c.want)
+            << c.next.columns << " x " << c.next.rows << ", placed " << c.placed;
+}

@@ -1,3 +1,4 @@
+#include "model/attributes.h"
 #include "model/elementmodel.h"
 #include "model/focusorder.h"
 #include "model/palette.h"

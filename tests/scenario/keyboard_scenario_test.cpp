@@ -86,8 +86,8 @@ TEST(KeyboardScenario, FromStartToCtrlQWithoutAMouse)
         EXPECT_FALSE(turn->isVisible());
         press(Qt::Key_Return);
         expectPlaced(editor, 1, 3, 2);
-        EXPECT_EQ(elementModel().elements.at(1).head.orientation, Vertical);
-        EXPECT_EQ(elementModel().elements.at(1).head.height, 5);
+        EXPECT_EQ(editor.model().elements.at(1).head.orientation, Vertical);
+        EXPECT_EQ(editor.model().elements.at(1).head.height, 5);
         EXPECT_TRUE(inspector.isVisible());
 
         // Conductor kind "Zahlenwerte": sheet, inspector, palette, kinds.

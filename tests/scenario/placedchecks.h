@@ -4,6 +4,7 @@
 
 #include "editorfixture.h"
 #include "inspector/valuelist.h"
+#include "model/attributes.h"
 #include "model/elementmodel.h"
 
 #include <QComboBox>
@@ -15,13 +16,10 @@ namespace talvex::test {
 
 inline void expectPlaced(const Editor &editor, int number, int column, int row)
 {
-    const Element &record = elementModel().elements.at(number);
+    const Element &record = editor.model().elements.at(number);
     EXPECT_EQ(std::pair(record.head.x, record.head.y), std::pair(column, row));
     TInspectForm &inspector = *editor.inspector;
-    EXPECT_EQ(inspector.ComboBox->currentText(),
-              QStringLiteral("%1  %2")
-                  .arg(number, 4, 10, QLatin1Char('0'))
-                  .arg(QString::fromStdString(record.head.name)));
+    EXPECT_EQ(inspector.ComboBox->currentText(), QString::fromStdString(elementListEntry(record)));
     EXPECT_EQ(inspector.ElementValueList->value(0), QStringLiteral("%1,%2").arg(column).arg(row));
     EXPECT_EQ(inspector.CellTabBar->count(), record.head.width * record.head.height);
     EXPECT_EQ(editor.main->statusText(0), QStringLiteral("kein Element vorgewählt"));

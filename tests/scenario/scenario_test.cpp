@@ -110,7 +110,7 @@ TEST(Scenario, EveryClassFromStartToBeenden)
             ++number;
             expectPlaced(editor, number, placement.column, placement.row);
             if (placement.turned) {
-                EXPECT_EQ(elementModel().elements.at(number).head.orientation, Vertical);
+                EXPECT_EQ(editor.model().elements.at(number).head.orientation, Vertical);
             }
         }
         EXPECT_EQ(inspector.ComboBox->count(), 1 + static_cast<int>(std::size(Gallery)));
@@ -121,7 +121,7 @@ TEST(Scenario, EveryClassFromStartToBeenden)
         EXPECT_EQ(inspector.ElementValueList->value(1), QStringLiteral("senkrecht"));
         inspector.ElementValueList->setValue(3, QStringLiteral("07"));
         EXPECT_EQ(inspector.ElementValueList->value(3), QStringLiteral("7"));
-        EXPECT_EQ(elementModel().elements.at(18).head.height, 5);
+        EXPECT_EQ(editor.model().elements.at(18).head.height, 5);
 
         // The editors of the text element and the history element, OK and cancel.
         inspector.ShowTextElement(26, {});
@@ -167,10 +167,10 @@ TEST_F(FatalPathDeathTest, AFullElementTableEndsWithExitCode3)
         reportBoxes();
         Editor editor;
         // Every slot taken: the next placement cannot get a number.
-        ElementTable &table = elementModel().elements;
+        ElementTable &table = editor.model().elements;
         while (table.allocationCursor() < LastElementNumber) {
             const std::uint16_t n = table.AllocateElementNumber();
-            InitElementRecord(table.at(n), elementModel().toolClasses.templateOf(18), n);
+            InitElementRecord(table.at(n), editor.model().toolClasses.templateOf(18), n);
         }
         editor.place(PaletteButton::DigitalTBtn, 5, 5);
     };
@@ -181,7 +181,8 @@ TEST_F(FatalPathDeathTest, AMismatchedRegistrationEndsWithExitCode1)
 {
     auto run = [] {
         reportBoxes();
-        elementModel().buildWith(42, 35, [](KindRegistrar &registrar) {
+        ElementModel model;
+        model.buildWith(42, 35, [](KindRegistrar &registrar) {
             registrar.beginClass(1);
             registrar.add("vRechtsImg", {18, 38}, {"Verteilung"});
         });
@@ -194,7 +195,8 @@ TEST_F(FatalPathDeathTest, TooManyKindsEndWithExitCode1)
 {
     auto run = [] {
         reportBoxes();
-        elementModel().buildWith(42, 35, [](KindRegistrar &registrar) {
+        ElementModel model;
+        model.buildWith(42, 35, [](KindRegistrar &registrar) {
             registrar.beginClass(1);
             for (int kind = 0; kind <= KindPlaces; ++kind)
                 registrar.add("vRechtsImg", {}, {});
@@ -208,7 +210,8 @@ TEST_F(FatalPathDeathTest, ASheetLargerThanTheGridEndsStartUp)
 {
     auto run = [] {
         reportBoxes();
-        TTalvexForm tooTall(nullptr, 1400);
+        ElementModel model;
+        TTalvexForm tooTall(model, nullptr, 1400);
     };
     EXPECT_EXIT(run(), ::testing::ExitedWithCode(1), "box:VerticalMax müsste [0-9]+ sein");
 }

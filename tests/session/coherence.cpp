@@ -345,7 +345,7 @@ void CoherenceCheck::checkSheet(QStringList &out) const
 
 void CoherenceCheck::checkModel(QStringList &out) const
 {
-    const ElementModel &model = elementModel();
+    const ElementModel &model = m_editor.model();
     const int placed = int(m_expected.placed.size());
     expectEqual(out, "vergebene Elementnummern", int(model.elements.allocationCursor()), placed);
     for (const PlacedElement &e : m_expected.placed) {
@@ -515,7 +515,7 @@ void CoherenceCheck::checkCells(QStringList &out) const
         e && m_expected.currentTab >= 0) {
         const int kind =
             ExpectedState::tileKinds(e->firstKind, e->width, e->height).at(m_expected.currentTab);
-        for (const CellPropType &property : elementModel().kinds.kind(kind).props)
+        for (const CellPropType &property : m_editor.model().kinds.kind(kind).props)
             wantRows << QString::fromStdString(property.name) + QLatin1Char('=') +
                             QString::fromStdString(property.value);
     }

@@ -1,65 +1,50 @@
 #include "expectedstate.h"
 
+#include "mainwindow/palettelayout.h"
+#include "model/attributes.h"
+#include "model/palette.h"
+#include "model/placing.h"
+
 #include <utility>
 
 namespace talvex::test {
 
 namespace {
 
-// The palette as the user reads it: class names from left to right.
-constexpr std::array<ToolClassInfo, 23> ToolClasses = {{
-    {"Weiterleiter", "weiterleiter", 1, 1, 0, false, true},
-    {"Abzweiger", "abzweiger", 1, 1, 0, false, true},
-    {"Aufteiler", "aufteiler", 2, 1, 1, true, true},
-    {"arithmetischer Mischer", "", 1, 1, 0, false, false},
-    {"Eingeber (statisch)", "eingeber (statisch)", 1, 1, 0, false, true},
-    {"Zahlenwert-Eingeber (dynamisch)", "", 3, 1, 1, true, false},
-    {"Vorgeschichte", "", 1, 1, 0, false, false},
-    {"vorbelegter Wandler", "", 1, 1, 0, false, false},
-    {"freier Funktionswandler", "", 3, 1, 1, false, false},
-    {"Relativ-Entscheider", "", 1, 1, 0, false, false},
-    {"Auswähler", "auswähler", 1, 1, 0, false, true},
-    {"lineare Transformation", "", 1, 1, 0, false, false},
-    {"nicht-lineare Transformation", "", 1, 1, 0, false, false},
-    {"Verteilungstransformation", "", 1, 1, 0, false, false},
-    {"Markt", "", 5, 1, 1, true, false},
-    {"Präferenzsystem", "", 5, 1, 1, true, false},
-    {"Analog-Anzeiger", "", 1, 1, 0, false, false},
-    {"Digital-Anzeiger", "", 1, 1, 0, false, false},
-    {"Kennwerte-Anzeiger", "", 1, 1, 0, false, false},
-    {"Verteilungsdarsteller", "", 1, 1, 0, false, false},
-    {"Kennwerte-Aufzeichner", "", 1, 1, 0, false, false},
-    {"Text-Element", "", 1, 1, 0, false, false},
-    {"kein Element", "", 0, 0, 0, false, false},
-}};
+Category recordHead(const PlacedElement &e)
+{
+    return Category{e.name.toStdString(),
+                    e.x,
+                    e.y,
+                    e.width,
+                    e.height,
+                    std::uint8_t(e.orientation),
+                    std::uint8_t(e.orientable),
+                    std::uint16_t(e.firstKind),
+                    0};
+}
 
-constexpr std::array<const char *, 23> ButtonNames = {
-    "AllConnectTBtn",     "AllForkTBtn",          "AllDistribTBtn",
-    "MixerTBtn",          "AllStatInputTBtn",     "DynInputTBtn",
-    "HistoryTBtn",        "vFunctTBtn",           "fFunctTBtn",
-    "RelationTBtn",       "AllChoiceTBtn",        "LinearTBtn",
-    "NonLinTBtn",         "DistribTransformTBtn", "MarketTBtn",
-    "PreferTBtn",         "AnalogTBtn",           "DigitalTBtn",
-    "CharacteristicTBtn", "DistributionTBtn",     "CharReportTBtn",
-    "TextTBtn",           "PointerTBtn"};
+QStringList values(const std::vector<AttributeRow> &rows)
+{
+    QStringList texts;
+    for (const AttributeRow &row : rows)
+        texts << QString::fromStdString(row.value);
+    return texts;
+}
 
 } // namespace
 
-const ToolClassInfo &toolClassInfo(int toolClass)
-{
-    return ToolClasses.at(std::size_t(toolClass - 1));
-}
-
 const char *paletteButtonName(int toolClass)
 {
-    return ButtonNames.at(std::size_t(toolClass - 1));
+    return paletteButtonLayout(paletteButtonAt(toolClass)).name;
 }
 
-ExpectedState::ExpectedState(int columns, int rows, QSize sheetSize, std::array<int, 23> kinds)
+ExpectedState::ExpectedState(int columns, int rows, QSize sheetSize,
+                             const ToolClassTable &toolClasses)
     : columns(columns)
     , rows(rows)
     , sheetRect(QPoint(0, 0), sheetSize)
-    , firstKinds(kinds)
+    , toolClasses(toolClasses)
 {
     setCategory(PointerTool);
 }
@@ -77,23 +62,17 @@ QString ExpectedState::statusText() const
 {
     // Before the first choice the pointer tool's text stands there.
     const int shown = chosenToolClass == 0 ? PointerTool : chosenToolClass;
-    const ToolClassInfo &info = toolClassInfo(shown);
-    QString text = QString::fromUtf8(info.name);
-    if (info.prefixed) {
-        static const char *const Prefixes[] = {"Zahlenwert-", "Verteilungs", "Entscheidungs"};
-        text = QString::fromUtf8(Prefixes[conductorKind]) +
-               QString::fromUtf8(conductorKind == 0 ? info.name : info.lowered);
-    }
-    return text + QStringLiteral(" vorgewählt");
+    return QString::fromStdString(
+        preselectionText(toolClasses.templateOf(shown).name, shown, conductorKind));
 }
 
 void ExpectedState::setCategory(int toolClass)
 {
-    const ToolClassInfo &info = toolClassInfo(toolClass);
-    categoryWidth = info.width;
-    categoryHeight = info.height;
-    categoryOrientation = info.orientation;
-    categoryOrientable = info.orientable;
+    const Category &templ = toolClasses.templateOf(toolClass);
+    categoryWidth = templ.width;
+    categoryHeight = templ.height;
+    categoryOrientation = templ.orientation;
+    categoryOrientable = templ.orientable != 0;
 }
 
 bool ExpectedState::clickButton(int toolClass)
@@ -168,14 +147,14 @@ std::optional<PlacedElement> ExpectedState::leftClick(QPoint position)
             PlacedElement element;
             element.number = int(placed.size()) + 1;
             element.toolClass = chosenToolClass;
-            element.name = QString::fromUtf8(toolClassInfo(chosenToolClass).name);
+            element.name = QString::fromStdString(toolClasses.templateOf(chosenToolClass).name);
             element.x = col0 + 1;
             element.y = row0 + 1;
             element.width = categoryWidth;
             element.height = categoryHeight;
             element.orientation = categoryOrientation;
             element.orientable = categoryOrientable;
-            element.firstKind = firstKinds[std::size_t(chosenToolClass - 1)];
+            element.firstKind = toolClasses.templateOf(chosenToolClass).firstKind;
             for (int c = element.x; c < element.x + element.width; ++c)
                 for (int r = element.y; r < element.y + element.height; ++r)
                     cell(c, r) = element.number;
@@ -183,17 +162,24 @@ std::optional<PlacedElement> ExpectedState::leftClick(QPoint position)
             selectedEntry = int(placed.size());
 
             showElement(element.number);
-            if (element.toolClass == 6) {
+            switch (commonDisplayOf(element.toolClass)) {
+            case CommonDisplay::DynamicInput:
                 common = Common::DynamicInput;
-                commonShownValues = {QStringLiteral("0,50"), QStringLiteral("1,00")};
-            } else if (element.toolClass == 22) {
+                commonShownValues =
+                    values(dynamicInputRows(DynamicInputMaximum, DynamicInputStart));
+                break;
+            case CommonDisplay::TextElement:
                 common = Common::TextLines;
-                commonShownValues = {QStringLiteral("(Zeilen)")};
+                commonShownValues = values(textElementRows());
                 textLines.clear();
-            } else if (element.toolClass == 7) {
+                break;
+            case CommonDisplay::History:
                 common = Common::History;
-                commonShownValues = {QStringLiteral("(Tabelle)")};
+                commonShownValues = values(historyRows());
                 historyTable.clear();
+                break;
+            case CommonDisplay::None:
+                break;
             }
             cellImageKind = tileKinds(element.firstKind, element.width, element.height).front();
 
@@ -251,11 +237,9 @@ QRect ExpectedState::pixelRect(const PlacedElement &element)
 std::vector<int> ExpectedState::tileKinds(int firstKind, int width, int height)
 {
     std::vector<int> kinds;
-    const int cells = width * height;
-    // Horizontal tiles first in the catalogue, the vertical ones behind them.
-    const int first = height < 2 ? firstKind : firstKind + cells;
-    for (int i = 0; i < cells; ++i)
-        kinds.push_back(first + i);
+    for (const TilePlacement &tile :
+         tileLayout(std::uint16_t(firstKind), width, height, GridCell{}))
+        kinds.push_back(tile.kind);
     return kinds;
 }
 
@@ -266,31 +250,10 @@ const PlacedElement *ExpectedState::element(int number) const
     return &placed[std::size_t(number - 1)];
 }
 
-QString ExpectedState::orientationText(int number) const
-{
-    const PlacedElement *e = element(number);
-    if (!e)
-        return QStringLiteral("waagerecht"); // the sheet, 43 x 36
-    QString text;
-    if (e->orientation == 1)
-        text = QStringLiteral("waagerecht");
-    else if (e->orientation == 2)
-        text = QStringLiteral("senkrecht");
-    if (e->height < e->width)
-        text = QStringLiteral("waagerecht");
-    else if (e->width < e->height)
-        text = QStringLiteral("senkrecht");
-    return text;
-}
-
 QStringList ExpectedState::elementShownValues(int number) const
 {
     const PlacedElement *e = element(number);
-    if (!e)
-        return {QStringLiteral("1,1"), QStringLiteral("waagerecht"), QStringLiteral("43"),
-                QStringLiteral("36")};
-    return {QStringLiteral("%1,%2").arg(e->x).arg(e->y), orientationText(number),
-            QString::number(e->width), QString::number(e->height)};
+    return values(elementRows(e ? recordHead(*e) : sheetCategory()));
 }
 
 QStringList ExpectedState::tabTexts(int number) const
@@ -298,12 +261,11 @@ QStringList ExpectedState::tabTexts(int number) const
     const PlacedElement *e = element(number);
     if (!e)
         return {};
-    const int cells = e->width * e->height;
-    if (cells == 1)
-        return {QStringLiteral("Zelle")};
+    Element record;
+    InitElementRecord(record, recordHead(*e), std::uint16_t(e->number));
     QStringList tabs;
-    for (int k = 1; k <= cells; ++k)
-        tabs << QStringLiteral("%1.Zelle").arg(k);
+    for (const std::string &tab : cellTabNames(record))
+        tabs << QString::fromStdString(tab);
     return tabs;
 }
 

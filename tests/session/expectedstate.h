@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/toolclasses.h"
+
 #include <QList>
 #include <QPoint>
 #include <QRect>
@@ -12,25 +14,8 @@
 
 namespace talvex::test {
 
-// One tool class as the user meets it on the palette: its name, its name with a lowered first
-// letter behind a conductor-kind prefix, its size, turnability and whether its status text
-// carries the conductor kind.
-struct ToolClassInfo
-{
-    const char *name;
-    const char *lowered;
-    int width;
-    int height;
-    int orientation;
-    bool orientable;
-    bool prefixed;
-};
-
 inline constexpr int PointerTool = 23;
 inline constexpr int Cell = 24;
-
-// The 23 palette classes, index 0 is class 1; class 23 is the pointer tool.
-const ToolClassInfo &toolClassInfo(int toolClass);
 
 // The palette button name of class 1 to 23, for the session log.
 const char *paletteButtonName(int toolClass);
@@ -51,8 +36,10 @@ struct PlacedElement
 };
 
 // What the editor should show after the user's operations so far, kept by the session beside
-// the editor from the rules of palette, placing, drawing and inspector alone. It never reads the
-// editor's state; the coherence check compares the two.
+// the editor. It never reads the editor's state; the coherence check compares the two. What unit
+// tests pin down (the tool classes, status texts, the inspector's rows and tabs, the tile
+// layout) it reads from the model's tables and rules; its own bookkeeping is what no unit test
+// sees: occupancy, numbering, the overlay on the sheet, which entry and element are shown.
 class ExpectedState
 {
 public:
@@ -71,8 +58,8 @@ public:
         History
     };
 
-    // firstKinds: the first kind of each tool class 1 to 23, from the kind catalogue.
-    ExpectedState(int columns, int rows, QSize sheetSize, std::array<int, 23> firstKinds);
+    // toolClasses: the templates with their kind ranges, as the start-up build set them.
+    ExpectedState(int columns, int rows, QSize sheetSize, const ToolClassTable &toolClasses);
 
     // Palette.
     bool buttonEnabled(int toolClass) const;
@@ -101,7 +88,6 @@ public:
     static QRect pixelRect(const PlacedElement &element);
     // The kinds of an element's tiles, cell by cell (tile layout rule).
     static std::vector<int> tileKinds(int firstKind, int width, int height);
-    QString orientationText(int number) const;
     QStringList elementShownValues(int number) const;
     QStringList tabTexts(int number) const;
     const PlacedElement *element(int number) const;
@@ -114,7 +100,7 @@ public:
     int columns;
     int rows;
     QRect sheetRect;
-    std::array<int, 23> firstKinds;
+    const ToolClassTable &toolClasses;
 
     int conductorKind = 1;
     int pressed = PointerTool;

@@ -20,14 +20,6 @@ using Common = ExpectedState::Common;
 constexpr int LogLength = 40;
 constexpr int ScreenCheckInterval = 16;
 
-std::array<int, 23> catalogueFirstKinds()
-{
-    std::array<int, 23> kinds{};
-    for (int c = 1; c <= 23; ++c)
-        kinds[std::size_t(c - 1)] = elementModel().toolClasses.templateOf(c).firstKind;
-    return kinds;
-}
-
 } // namespace
 
 UserSession::UserSession(Editor &editor, std::uint32_t seed)
@@ -35,7 +27,7 @@ UserSession::UserSession(Editor &editor, std::uint32_t seed)
     , m_seed(seed)
     , m_rng(seed)
     , m_expected(editor.main->sheetColumns(), editor.main->sheetRows(),
-                 editor.main->sheet().foreground().size(), catalogueFirstKinds())
+                 editor.main->sheet().foreground().size(), editor.model().toolClasses)
     , m_check(editor, m_expected)
 {
     // Item views join the keys typed within this interval into one search for an item. An

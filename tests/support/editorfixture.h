@@ -27,6 +27,7 @@ struct Editor
     }
 
     QWidget *sheet() const { return main->sheetView(); }
+    ElementModel &model() const { return windows->model(); }
 
     // A user's click on a palette button (no click reaches a disabled one).
     void click(PaletteButton button) const

@@ -3,7 +3,7 @@
 // that its window operations made the toolkit warn about nothing but the platform's notices.
 
 #include "app/application.h"
-#include "app/errorreport.h"
+#include "widgets/handlerguard.h"
 #include "model/fatal.h"
 #include "qtmessages.h"
 

@@ -32,7 +32,7 @@ QRgb artColour(char c)
     case 'o':
         return qRgb(176, 128, 0);
     case 'n':
-        return qRgb(0, 0, 128);
+        return ink::Navy;
     case 'b':
         return qRgb(64, 112, 224);
     case 'r':

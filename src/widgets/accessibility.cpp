@@ -1,4 +1,4 @@
-#include "inspector/accessibility.h"
+#include "widgets/accessibility.h"
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>

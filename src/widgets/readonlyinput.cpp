@@ -1,4 +1,4 @@
-#include "inspector/readonlyinput.h"
+#include "widgets/readonlyinput.h"
 
 #include <QAbstractScrollArea>
 #include <QEvent>

@@ -1,4 +1,4 @@
-#include "mainwindow/compactstyle.h"
+#include "widgets/compactstyle.h"
 
 namespace talvex {
 

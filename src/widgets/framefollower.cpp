@@ -1,4 +1,4 @@
-#include "inspector/framefollower.h"
+#include "widgets/framefollower.h"
 
 #include <QEvent>
 #include <QGuiApplication>
