@@ -12,6 +12,7 @@ class QTabBar;
 namespace talvex {
 
 class FrameFollower;
+struct FrameExtents;
 class InspectorHost;
 class TDataForm;
 class TLinesForm;
@@ -29,6 +30,7 @@ class TInspectForm : public QWidget
 public:
     static constexpr int DesignClientWidth = 141;
     static constexpr int DesignOuterHeight = 447;
+    static constexpr int DesignOuterTop = 446;
 
     explicit TInspectForm(InspectorHost &host, QWidget *parent = nullptr);
     ~TInspectForm() override;
@@ -84,8 +86,9 @@ protected:
 
 private:
     void FormCreate();
-    // Outer left 0, outer width up to the host's outer left, the design outer height.
-    void applyOuterRule();
+    // Outer top-left (0, design top), outer width up to the host's outer left, the design outer
+    // height; in the frame the window manager draws.
+    void applyOuterRule(const FrameExtents &frame);
     // ShowElement(number), then the cell-spanning rows that addRows appends while LoadingCommon
     // is set.
     void ShowElementWithCommon(int number, const std::function<void()> &addRows);

@@ -3,6 +3,7 @@
 #include "inspector/accessibility.h"
 #include "inspector/framefollower.h"
 #include "inspector/inspectform.h"
+#include "inspector/windowmanager.h"
 #include "mainwindow/aboutform.h"
 #include "mainwindow/compactstyle.h"
 #include "mainwindow/palettelayout.h"
@@ -30,6 +31,8 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace talvex {
 
@@ -565,7 +568,7 @@ void TTalvexForm::FormCreate()
 {
     // The palette state starts with the pointer tool (its constructor); the rest sets up the
     // window and the sheet from the panel's real size.
-    placeOnScreen();
+    placeOnScreen(FrameFollower::frameOf(this));
     attachTopPanelMouseMove(this);
     layoutSheet();
 
@@ -574,25 +577,30 @@ void TTalvexForm::FormCreate()
     m_paletteActions[slot(PaletteButton::AnalogTBtn)]->setIcon(
         QIcon(QPixmap::fromImage(m_pictures.tile(u"AnalogImg"))));
     syncPalette();
-    m_frameRule = new FrameFollower(this, [this](const FrameExtents &) { applyOuterRule(); });
+    m_frameRule = new FrameFollower(this, MainWindowTitleBar,
+                                    [this](const FrameExtents &frame) { applyOuterRule(frame); });
 }
 
-void TTalvexForm::placeOnScreen()
+void TTalvexForm::placeOnScreen(const FrameExtents &frame)
 {
-    // move() places the outer frame, so the rule's outer size gives the position directly.
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
-        move(mainWindowLeft(area.width(), OuterWidth), mainWindowTop(area.height(), OuterHeight));
+        // A frame wider than the design's keeps the window on the screen at its right edge.
+        const int outerWidth = std::max(OuterWidth, ClientWidth + frame.left + frame.right);
+        FrameFollower::moveOuter(this,
+                                 QPoint(mainWindowLeft(area.width(), outerWidth),
+                                        mainWindowTop(area.height(), OuterHeight)),
+                                 frame);
     }
 }
 
-void TTalvexForm::applyOuterRule()
+void TTalvexForm::applyOuterRule(const FrameExtents &frame)
 {
     // Under a window manager the client gives way to its frame so that the outer height holds;
     // without one the client keeps the design height.
-    const FrameExtents frame = FrameFollower::windowManagerFrameOf(this);
-    setFixedSize(ClientWidth, mainClientHeight(OuterHeight, frame, m_designClientHeight));
-    placeOnScreen();
+    setFixedSize(ClientWidth, mainClientHeight(OuterHeight, FrameFollower::drawnByManager(frame),
+                                               m_designClientHeight));
+    placeOnScreen(frame);
     layoutSheet();
 }
 
@@ -666,6 +674,11 @@ TAboutTalvexForm *TTalvexForm::aboutBox()
 
 int TTalvexForm::hostLeft() const
 {
+    // Where the compositor places the windows, the room is the one the rule would leave.
+    if (!windowmanager::placesWindows()) {
+        if (const QScreen *screen = QGuiApplication::primaryScreen())
+            return mainWindowLeft(screen->geometry().width(), OuterWidth);
+    }
     return FrameFollower::outerGeometry(this).left();
 }
 

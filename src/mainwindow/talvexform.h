@@ -23,6 +23,7 @@ namespace talvex {
 
 class ClickableImage;
 class FrameFollower;
+struct FrameExtents;
 class RovingFocus;
 class SheetView;
 class TAboutTalvexForm;
@@ -101,9 +102,9 @@ protected:
 
 private:
     void FormCreate();
-    void placeOnScreen();
-    // Client height and position from the outer sizes, with the frame known now.
-    void applyOuterRule();
+    void placeOnScreen(const FrameExtents &frame);
+    // Client height and position from the outer sizes, in the frame the window manager draws.
+    void applyOuterRule(const FrameExtents &frame);
     // Sheet size from the panel's size. A changed grid rebuilds the element model: that happens
     // at start and when the first frame arrives, before anything is placed.
     void layoutSheet();
