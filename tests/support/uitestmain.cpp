@@ -4,6 +4,7 @@
 
 #include "app/application.h"
 #include "app/errorreport.h"
+#include "app/windowsystem.h"
 #include "model/fatal.h"
 #include "qtmessages.h"
 
@@ -29,7 +30,11 @@ class QtWarningCheck : public ::testing::EmptyTestEventListener
 
 int main(int argc, char *argv[])
 {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+    // On a desktop of their own (desktop-session) the tests choose the platform as the editor
+    // does; elsewhere they run headless.
+    if (qEnvironmentVariableIsSet("TALVEX_DESKTOP_INNER"))
+        talvex::choosePlatform();
+    else if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     talvex::qtmessages::install(true);
     GTEST_FLAG_SET(death_test_style, "threadsafe");
