@@ -12,7 +12,7 @@ namespace talvex {
 namespace {
 
 // The frame a window manager last drew around a dialog, and around any other window: the best
-// guess for a window of the same kind that it has not framed yet.
+// guess for a window it has not framed yet, of the same kind or else of the other.
 std::optional<FrameExtents> &lastDrawn(bool dialog)
 {
     static std::optional<FrameExtents> frames[2];
@@ -92,7 +92,9 @@ void FrameFollower::showing()
     windowmanager::setTitleBar(m_window, m_titleBar);
     std::optional<FrameExtents> frame = windowmanager::requestFrame(m_window);
     if (!frame || (frame->none() && m_drawn))
-        frame = m_drawn ? m_drawn : lastDrawn(m_dialog);
+        frame = m_drawn               ? m_drawn
+                : lastDrawn(m_dialog) ? lastDrawn(m_dialog)
+                                      : lastDrawn(!m_dialog);
     run(frame ? *frame : frameOf(m_window));
     // The window maps where its rule put it, whatever Qt believes the X server has.
     windowmanager::placeBeforeMapping(m_window);
@@ -101,8 +103,8 @@ void FrameFollower::showing()
 void FrameFollower::follow()
 {
     const FrameExtents frame = frameOf(m_window);
-    // A manager that announces no frame shows none until it has reparented the window.
-    if (frame.none() && m_drawn)
+    // A window laid out in a frame that the manager has not drawn yet keeps it until then.
+    if (frame.none() && m_applied && !m_applied->none())
         return;
     if (!frame.none()) {
         m_drawn = frame;

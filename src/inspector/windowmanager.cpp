@@ -128,8 +128,12 @@ std::optional<FrameExtents> frameWindowExtents(xcb_connection_t *c, xcb_window_t
     const int border = 2 * frame->border_width;
     const int left = origin->dst_x - frame->x;
     const int top_ = origin->dst_y - frame->y;
-    return FrameExtents{left, top_, frame->width + border - left - client->width,
-                        frame->height + border - top_ - client->height};
+    const FrameExtents extents{left, top_, frame->width + border - left - client->width,
+                               frame->height + border - top_ - client->height};
+    // A frame window still being set up is smaller than the client.
+    if (extents.left < 0 || extents.top < 0 || extents.right < 0 || extents.bottom < 0)
+        return FrameExtents{};
+    return extents;
 }
 
 bool managerSupports(xcb_connection_t *c, xcb_window_t root, xcb_atom_t feature)
@@ -158,6 +162,10 @@ std::optional<FrameExtents> reportedFrame(const QWidget *window)
         return {};
     if (std::optional<FrameExtents> frame = announcedFrame(c, id))
         return frame;
+    // A manager that announces frames has not framed the window yet.
+    const std::optional<Tree> tree = treeOf(c, id);
+    if (!tree || managerSupports(c, tree->root, atoms(c).frameExtents))
+        return FrameExtents{};
     return frameWindowExtents(c, id);
 }
 
@@ -229,6 +237,9 @@ FrameWatch::FrameWatch(QWidget *window, std::function<void()> changed)
     , m_window(window)
     , m_changed(std::move(changed))
 {
+    m_news.setSingleShot(true);
+    m_news.setInterval(0);
+    connect(&m_news, &QTimer::timeout, this, [this] { m_changed(); });
     if (connection())
         QCoreApplication::instance()->installNativeEventFilter(this);
 }

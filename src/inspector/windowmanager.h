@@ -4,6 +4,7 @@
 
 #include <QAbstractNativeEventFilter>
 #include <QObject>
+#include <QTimer>
 
 #include <functional>
 #include <optional>
@@ -52,6 +53,7 @@ public:
 private:
     QWidget *const m_window;
     const std::function<void()> m_changed;
+    QTimer m_news;
 };
 
 } // namespace windowmanager

@@ -3,7 +3,6 @@
 #include "inspector/accessibility.h"
 #include "inspector/framefollower.h"
 #include "inspector/inspectform.h"
-#include "inspector/windowmanager.h"
 #include "mainwindow/aboutform.h"
 #include "mainwindow/compactstyle.h"
 #include "mainwindow/palettelayout.h"
@@ -585,10 +584,8 @@ void TTalvexForm::placeOnScreen(const FrameExtents &frame)
 {
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
-        // A frame wider than the design's keeps the window on the screen at its right edge.
-        const int outerWidth = std::max(OuterWidth, ClientWidth + frame.left + frame.right);
         FrameFollower::moveOuter(this,
-                                 QPoint(mainWindowLeft(area.width(), outerWidth),
+                                 QPoint(outerLeft(ClientWidth + frame.left + frame.right),
                                         mainWindowTop(area.height(), OuterHeight)),
                                  frame);
     }
@@ -674,12 +671,17 @@ TAboutTalvexForm *TTalvexForm::aboutBox()
 
 int TTalvexForm::hostLeft() const
 {
-    // Where the compositor places the windows, the room is the one the rule would leave.
-    if (!windowmanager::placesWindows()) {
-        if (const QScreen *screen = QGuiApplication::primaryScreen())
-            return mainWindowLeft(screen->geometry().width(), OuterWidth);
-    }
-    return FrameFollower::outerGeometry(this).left();
+    // Where the rule puts the window: a compositor that places windows itself may put it
+    // elsewhere, and the room left of it is still the one the rule leaves.
+    return outerLeft(FrameFollower::outerGeometry(this).width());
+}
+
+int TTalvexForm::outerLeft(int outerWidth)
+{
+    // A frame wider than the design's keeps the window on the screen at its right edge.
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? mainWindowLeft(screen->geometry().width(), std::max(OuterWidth, outerWidth))
+                  : 0;
 }
 
 void TTalvexForm::RefreshSheet()

@@ -103,6 +103,8 @@ protected:
 private:
     void FormCreate();
     void placeOnScreen(const FrameExtents &frame);
+    // The outer left the rule gives a window of that outer width.
+    static int outerLeft(int outerWidth);
     // Client height and position from the outer sizes, in the frame the window manager draws.
     void applyOuterRule(const FrameExtents &frame);
     // Sheet size from the panel's size. A changed grid rebuilds the element model: that happens
