@@ -52,7 +52,7 @@ TInspectForm::TInspectForm(InspectorHost &host, const ElementModel &model, QWidg
     setObjectName(QStringLiteral("InspectForm"));
     setWindowTitle(QStringLiteral("Merkmal-Einstellung"));
     resize(DesignClientWidth, DesignOuterHeight);
-    move(195, 446);
+    move(195, DesignOuterTop);
 
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
@@ -158,9 +158,11 @@ void TInspectForm::FormCreate()
             CellTabBar->removeTab(0);
     }
 
-    applyOuterRule();
-    if (!m_frameRule)
-        m_frameRule = new FrameFollower(this, [this](const FrameExtents &) { applyOuterRule(); });
+    applyOuterRule(FrameFollower::frameOf(this));
+    if (!m_frameRule) {
+        m_frameRule = new FrameFollower(
+            this, InspectorTitleBar, [this](const FrameExtents &frame) { applyOuterRule(frame); });
+    }
 
     Normalizing = false;
     LoadingElement = false;
@@ -173,14 +175,14 @@ void TInspectForm::FormCreate()
     ShowElement(0);
 }
 
-void TInspectForm::applyOuterRule()
+void TInspectForm::applyOuterRule(const FrameExtents &frame)
 {
     // The outer frame fills the room left of the main window: from the screen's left edge to the
-    // host's outer left, with the design outer height.
-    const ClientSize client = inspectorClientSize(m_host.hostLeft(), DesignClientWidth,
-                                                  DesignOuterHeight, FrameFollower::frameOf(this));
-    move(0, y());
+    // host's outer left, with the design outer height, at the design top.
+    const ClientSize client =
+        inspectorClientSize(m_host.hostLeft(), DesignClientWidth, DesignOuterHeight, frame);
     resize(client.width, client.height);
+    FrameFollower::moveOuter(this, QPoint(0, DesignOuterTop), frame);
     FormResize();
 }
 

@@ -14,6 +14,7 @@ class QTabBar;
 namespace talvex {
 
 class FrameFollower;
+struct FrameExtents;
 class InspectorHost;
 class ElementModel;
 class TDataForm;
@@ -32,6 +33,7 @@ class TInspectForm : public QWidget
 public:
     static constexpr int DesignClientWidth = 141;
     static constexpr int DesignOuterHeight = 447;
+    static constexpr int DesignOuterTop = 446;
 
     TInspectForm(InspectorHost &host, const ElementModel &model, QWidget *parent = nullptr);
     ~TInspectForm() override;
@@ -87,8 +89,9 @@ protected:
 
 private:
     void FormCreate();
-    // Outer left 0, outer width up to the host's outer left, the design outer height.
-    void applyOuterRule();
+    // Outer top-left (0, design top), outer width up to the host's outer left, the design outer
+    // height; in the frame the window manager draws.
+    void applyOuterRule(const FrameExtents &frame);
     // ShowElement(number), then the cell-spanning rows, appended while LoadingCommon is set.
     void ShowElementWithCommon(int number, const std::vector<AttributeRow> &rows);
     // Append a row and its shown value.

@@ -49,13 +49,21 @@ TValueEditorForm::TValueEditorForm(int panelHeight, QWidget *parent)
             guardedSlot(this, [this] { CancelButtonClick(); }));
     OKButton->installEventFilter(this);
     CancelButton->installEventFilter(this);
-    new FrameFollower(this, [this](const FrameExtents &) { place(); });
+    new FrameFollower(this, ValueEditorTitleBar,
+                      [this](const FrameExtents &frame) { place(frame); });
 }
 
 void TValueEditorForm::place()
 {
-    if (m_placement)
-        move(m_placement(outerHeight()));
+    place(FrameFollower::frameOf(this));
+}
+
+void TValueEditorForm::place(const FrameExtents &frame)
+{
+    if (m_placement) {
+        const int outerHeight = height() + frame.top + frame.bottom;
+        FrameFollower::moveOuter(this, m_placement(outerHeight), frame);
+    }
     FormResize();
 }
 
@@ -82,13 +90,6 @@ void TValueEditorForm::OKButtonClick()
 void TValueEditorForm::CancelButtonClick()
 {
     reject();
-}
-
-int TValueEditorForm::outerHeight()
-{
-    winId();
-    const QMargins frame = windowHandle()->frameMargins();
-    return height() + frame.top() + frame.bottom();
 }
 
 void TValueEditorForm::setBody(QWidget *body)

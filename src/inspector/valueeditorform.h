@@ -11,6 +11,8 @@ class QWidget;
 
 namespace talvex {
 
+struct FrameExtents;
+
 // A modal value editor opened beside the inspector: the editing part above a panel along the
 // bottom edge that holds OK and Cancel. OK hands the edited values over, Cancel and the close box
 // only close; the frame cannot be resized, and the buttons are placed from the outer width.
@@ -25,15 +27,11 @@ public:
     void OKButtonClick();
     void CancelButtonClick();
 
-    // The height with the frame. Until a window has been shown only its platform window knows
-    // the frame, so that is created first.
-    int outerHeight();
-
     // Where the outer frame's top-left stands for a given outer height.
     using Placement = std::function<QPoint(int outerHeight)>;
     void setPlacement(Placement placement) { m_placement = std::move(placement); }
-    // Moves the editor to its placement and lays out the buttons; runs again at every showing
-    // and when the window manager's frame arrives.
+    // Moves the editor to its placement and lays out the buttons; runs again at every showing,
+    // with the frame the window manager is going to draw, and when the frame arrives.
     void place();
 
 protected:
@@ -54,6 +52,7 @@ protected:
     QPushButton *const CancelButton;
 
 private:
+    void place(const FrameExtents &frame);
     void alignPanels();
 
     const int m_panelHeight;

@@ -103,17 +103,18 @@ TAboutTalvexForm::TAboutTalvexForm(const Pictures &pictures, QWidget *parent)
     setTabOrder(AboutMemo, OKButton);
     setTabOrder(OKButton, WebMemo);
 
-    new FrameFollower(this, [this](const FrameExtents &frame) { centreOnScreen(frame); });
+    new FrameFollower(this, AboutBoxTitleBar,
+                      [this](const FrameExtents &frame) { centreOnScreen(frame); });
     centreOnScreen({});
 }
 
 void TAboutTalvexForm::centreOnScreen(const FrameExtents &frame)
 {
-    // move() places the outer frame, so the frame's size centres it.
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         const QSize area = screen->geometry().size();
-        move(centredOuterStart(area.width(), width() + frame.left + frame.right),
-             centredOuterStart(area.height(), height() + frame.top + frame.bottom));
+        const QPoint outer(centredOuterStart(area.width(), width() + frame.left + frame.right),
+                           centredOuterStart(area.height(), height() + frame.top + frame.bottom));
+        FrameFollower::moveOuter(this, outer, frame);
     }
 }
 

@@ -17,6 +17,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace talvex {
 
 TTalvexForm::TTalvexForm(ElementModel &model, QWidget *parent, int clientHeight)
@@ -60,7 +62,7 @@ void TTalvexForm::FormCreate()
 {
     // The palette state starts with the pointer tool (its constructor); the rest sets up the
     // window and the sheet from the panel's real size.
-    placeOnScreen();
+    placeOnScreen(FrameFollower::frameOf(this));
     attachTopPanelMouseMove(this);
     const SheetGeometry geometry = panelSheetGeometry();
     if (!geometry.fits()) {
@@ -78,26 +80,37 @@ void TTalvexForm::FormCreate()
     m_paletteActions[actionSlot(PaletteButton::AnalogTBtn)]->setIcon(
         QIcon(QPixmap::fromImage(m_pictures.tile(u"AnalogImg"))));
     syncPalette();
-    m_frameRule = new FrameFollower(this, [this](const FrameExtents &) { applyOuterRule(); });
+    m_frameRule = new FrameFollower(this, MainWindowTitleBar,
+                                    [this](const FrameExtents &frame) { applyOuterRule(frame); });
 }
 
-void TTalvexForm::placeOnScreen()
+void TTalvexForm::placeOnScreen(const FrameExtents &frame)
 {
-    // move() places the outer frame, so the rule's outer size gives the position directly.
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
-        move(mainWindowLeft(area.width(), OuterWidth), mainWindowTop(area.height(), OuterHeight));
+        FrameFollower::moveOuter(this,
+                                 QPoint(outerLeft(ClientWidth + frame.left + frame.right),
+                                        mainWindowTop(area.height(), OuterHeight)),
+                                 frame);
     }
 }
 
-void TTalvexForm::applyOuterRule()
+void TTalvexForm::applyOuterRule(const FrameExtents &frame)
 {
     // Under a window manager the client gives way to its frame so that the outer height holds;
     // without one the client keeps the design height.
-    const FrameExtents frame = FrameFollower::windowManagerFrameOf(this);
-    setFixedSize(ClientWidth, mainClientHeight(OuterHeight, frame, m_designClientHeight));
-    placeOnScreen();
+    setFixedSize(ClientWidth, mainClientHeight(OuterHeight, FrameFollower::drawnByManager(frame),
+                                               m_designClientHeight));
+    placeOnScreen(frame);
     followSheetPanel();
+}
+
+int TTalvexForm::outerLeft(int outerWidth)
+{
+    // A frame wider than the design's keeps the window on the screen at its right edge.
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? mainWindowLeft(screen->geometry().width(), std::max(OuterWidth, outerWidth))
+                  : 0;
 }
 
 SheetGeometry TTalvexForm::panelSheetGeometry()

@@ -25,6 +25,7 @@ namespace talvex {
 class ClickableImage;
 class ElementModel;
 class FrameFollower;
+struct FrameExtents;
 class RovingFocus;
 class SheetView;
 class TAboutTalvexForm;
@@ -110,9 +111,11 @@ private:
     }
 
     void FormCreate();
-    void placeOnScreen();
-    // Client height and position from the outer sizes, with the frame known now.
-    void applyOuterRule();
+    void placeOnScreen(const FrameExtents &frame);
+    // The outer left the rule gives a window of that outer width.
+    static int outerLeft(int outerWidth);
+    // Client height and position from the outer sizes, in the frame the window manager draws.
+    void applyOuterRule(const FrameExtents &frame);
     // The sheet size the panel gives now.
     SheetGeometry panelSheetGeometry();
     // Sizes the sheet picture and takes its grid.

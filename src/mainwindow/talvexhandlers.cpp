@@ -28,7 +28,9 @@ const QImage &TTalvexForm::kindTile(int kind) const
 
 int TTalvexForm::hostLeft() const
 {
-    return FrameFollower::outerGeometry(this).left();
+    // Where the rule puts the window: a compositor that places windows itself may put it
+    // elsewhere, and the room left of it is still the one the rule leaves.
+    return outerLeft(FrameFollower::outerGeometry(this).width());
 }
 
 void TTalvexForm::RefreshSheet()

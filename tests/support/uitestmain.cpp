@@ -3,6 +3,7 @@
 // that its window operations made the toolkit warn about nothing but the platform's notices.
 
 #include "app/application.h"
+#include "app/windowsystem.h"
 #include "widgets/handlerguard.h"
 #include "model/fatal.h"
 #include "qtwarningcheck.h"
@@ -11,7 +12,11 @@
 
 int main(int argc, char *argv[])
 {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+    // On a desktop of their own (desktop-session) the tests choose the platform as the editor
+    // does; elsewhere they run headless.
+    if (qEnvironmentVariableIsSet("TALVEX_DESKTOP_INNER"))
+        talvex::choosePlatform();
+    else if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     talvex::qtmessages::install(true);
     GTEST_FLAG_SET(death_test_style, "threadsafe");
