@@ -1,6 +1,6 @@
 #include "app/windowsystem.h"
 
-#include "inspector/windowmanager.h"
+#include "widgets/windowmanager.h"
 
 #include <QtGlobal>
 

@@ -1,6 +1,6 @@
 #include "widgets/framefollower.h"
 
-#include "inspector/windowmanager.h"
+#include "widgets/windowmanager.h"
 
 #include <QEvent>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "inspector/windowmanager.h"
+#include "widgets/windowmanager.h"
 
 #include "model/titlebar.h"
 
