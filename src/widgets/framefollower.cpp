@@ -83,6 +83,8 @@ void FrameFollower::run(const FrameExtents &frame)
     m_applying = true;
     m_applied = frame;
     m_rule(frame);
+    // The window stands, or maps, where its rule put it, whatever Qt believes the X server has.
+    windowmanager::sendGeometry(m_window);
     m_applying = false;
 }
 
@@ -96,8 +98,6 @@ void FrameFollower::showing()
                 : lastDrawn(m_dialog) ? lastDrawn(m_dialog)
                                       : lastDrawn(!m_dialog);
     run(frame ? *frame : frameOf(m_window));
-    // The window maps where its rule put it, whatever Qt believes the X server has.
-    windowmanager::placeBeforeMapping(m_window);
 }
 
 void FrameFollower::follow()

@@ -202,16 +202,17 @@ std::optional<FrameExtents> requestFrame(QWidget *window)
     return {};
 }
 
-void placeBeforeMapping(QWidget *window)
+void sendGeometry(QWidget *window)
 {
     xcb_connection_t *c = connection();
-    if (!c)
+    const WId id = window->internalWinId();
+    if (!c || !id)
         return;
     const QRect client = window->geometry();
     const std::array<std::uint32_t, 4> values = {
         static_cast<std::uint32_t>(client.x()), static_cast<std::uint32_t>(client.y()),
         static_cast<std::uint32_t>(client.width()), static_cast<std::uint32_t>(client.height())};
-    xcb_configure_window(c, static_cast<xcb_window_t>(window->winId()),
+    xcb_configure_window(c, static_cast<xcb_window_t>(id),
                          XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y | XCB_CONFIG_WINDOW_WIDTH |
                              XCB_CONFIG_WINDOW_HEIGHT,
                          values.data());

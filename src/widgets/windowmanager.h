@@ -33,9 +33,10 @@ std::optional<FrameExtents> reportedFrame(const QWidget *window);
 // manager does not answer; a manager that let one request go unanswered is not asked again.
 std::optional<FrameExtents> requestFrame(QWidget *window);
 
-// Sends the window's client geometry to the X server right before it is mapped. Qt sends only
-// changes to the geometry it believes in, and a manager may have moved the withdrawn window.
-void placeBeforeMapping(QWidget *window);
+// Sends the window's client geometry to the X server as Qt holds it. Qt sends only changes to
+// the geometry it believes the window has, and a manager may have moved the window meanwhile
+// (metacity and fluxbox do while they withdraw or frame it).
+void sendGeometry(QWidget *window);
 
 // Gives the window's title bar the functions and decorations it offers. Qt writes the Motif
 // hints without decorations for a window without buttons, so managers drew their defaults.
