@@ -1,6 +1,7 @@
 #include "app/editorwindows.h"
 
 #include "app/application.h"
+#include "inspector/accessiblefocus.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -39,6 +40,7 @@ private:
 
 EditorWindows::EditorWindows()
 {
+    installAccessibleFocusFilter();
     TalvexForm.setCompanionFactory([this] { createCompanions(); });
     m_firstFrameWatch =
         std::make_unique<FirstFrameWatch>(&TalvexForm, [this] { createCompanions(); });

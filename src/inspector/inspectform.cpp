@@ -1,6 +1,7 @@
 #include "inspector/inspectform.h"
 
 #include "inspector/accessibility.h"
+#include "inspector/comboboxaccessible.h"
 
 #include "inspector/currentdata.h"
 #include "inspector/dataform.h"
@@ -72,9 +73,8 @@ TInspectForm::TInspectForm(InspectorHost &host, QWidget *parent)
     ComponLabel->move(0, 2);
     ComboBox = new QComboBox(ComponTopPanel);
     ComboBox->setObjectName(QStringLiteral("ComboBox"));
-    // Before the name: setting it makes Qt build the accessible interface.
-    exposeNamedComboBox(ComboBox);
-    ComboBox->setAccessibleName(QStringLiteral("aktuelles Element"));
+    // Named by its entry, as Qt names a combo box; the label is read as labelled-by.
+    exposeComboBox(ComboBox);
     ComponLabel->setBuddy(ComboBox);
     ComboBox->setEditable(false);
     ComboBox->setStyle(m_host.compactStyle());
