@@ -1,6 +1,6 @@
 #include "mainwindow/talvexform.h"
 
-#include "inspector/accessibility.h"
+#include "inspector/announcement.h"
 #include "inspector/framefollower.h"
 #include "inspector/inspectform.h"
 #include "mainwindow/aboutform.h"
@@ -459,6 +459,9 @@ void TTalvexForm::createStatusBar()
     for (std::size_t i = 0; i < Widths.size(); ++i) {
         auto *panel = new QLabel;
         panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        // A new preselection is read out as it appears.
+        if (i == 0)
+            exposeAsNotification(panel);
         // Assistive technology reads the panel's text as its name; the description says which
         // panel it is.
         panel->setAccessibleDescription(text(Names[i]));
@@ -720,8 +723,11 @@ void TTalvexForm::syncPalette()
     }
     m_kindFocus->setStop(m_palette.conductorKind());
 
-    // A label without an accessible name of its own tells assistive technology of a new text.
-    m_statusPanels[0]->setText(QString::fromStdString(m_palette.statusText()));
+    const QString status = QString::fromStdString(m_palette.statusText());
+    if (m_statusPanels[0]->text() != status) {
+        m_statusPanels[0]->setText(status);
+        announce(m_statusPanels[0]);
+    }
 }
 
 void TTalvexForm::ChooseTool(PaletteButton button)
@@ -776,7 +782,10 @@ void TTalvexForm::ShowInspector()
     if (!inspector())
         return;
     if (!m_inspector->isVisible()) {
+        // The keys stay where they are: a window manager would give them to the new window.
+        m_inspector->setAttribute(Qt::WA_ShowWithoutActivating);
         m_inspector->show();
+        m_inspector->setAttribute(Qt::WA_ShowWithoutActivating, false);
         m_attributeInspect->setChecked(true);
     }
     if (!m_inspector->hasSelectedEntry())
