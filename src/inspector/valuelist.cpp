@@ -623,10 +623,14 @@ void ValueListEditor::enterAt(int item, bool forward)
         return;
     editor->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
     // Qt opens a value with its text selected and the caret at the end; screen readers read the
-    // value from the caret's line, which is empty there. The same selection runs back from the end.
+    // value from the caret's line, which is empty there. The same selection runs back from the
+    // end; a read-only value, with nothing to replace, keeps none.
     if (auto *edit = qobject_cast<QLineEdit *>(editor); edit && edit->hasSelectedText()) {
         const int end = edit->selectionEnd();
-        edit->setSelection(end, -(end - edit->selectionStart()));
+        if (edit->isReadOnly())
+            edit->setCursorPosition(0);
+        else
+            edit->setSelection(end, -(end - edit->selectionStart()));
     }
 }
 
