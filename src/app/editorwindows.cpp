@@ -1,6 +1,7 @@
 #include "app/editorwindows.h"
 
 #include "app/application.h"
+#include "widgets/accessiblefocus.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -40,6 +41,7 @@ private:
 EditorWindows::EditorWindows()
     : TalvexForm(m_model)
 {
+    installAccessibleFocusFilter();
     TalvexForm.setCompanionFactory([this] { createCompanions(); });
     m_firstFrameWatch =
         std::make_unique<FirstFrameWatch>(&TalvexForm, [this] { createCompanions(); });

@@ -1,6 +1,8 @@
 #include "inspector/dataform.h"
 
 #include "widgets/framefollower.h"
+#include "widgets/lineeditaccessible.h"
+#include "widgets/tableaccessible.h"
 
 #include <QEvent>
 #include <QHeaderView>
@@ -77,7 +79,9 @@ private:
 
 QLineEdit *makeField(const QString &text, const QString &tip, QWidget *parent)
 {
-    auto *field = new QLineEdit(text, parent);
+    auto *field = new QLineEdit(parent);
+    exposeLineEdit(field);
+    field->setText(text);
     field->setToolTip(tip);
     field->setAccessibleName(tip);
     return field;
@@ -120,6 +124,7 @@ TDataForm::TDataForm(QWidget *parent)
 
     // Row 0 of the grid, the fixed title row, is the horizontal header; rows 1 to 10 are the
     // table's rows 0 to 9.
+    exposeItemViewParts(StringGrid);
     StringGrid->setObjectName(QStringLiteral("StringGrid"));
     StringGrid->setAccessibleName(QStringLiteral("Daten der Vorgeschichte"));
     StringGrid->setItemDelegate(new CellDelegate(StringGrid, [this](const QKeyEvent &key) {
@@ -152,7 +157,6 @@ TDataForm::TDataForm(QWidget *parent)
     StringGrid->setSelectionMode(QAbstractItemView::SingleSelection);
     StringGrid->setEditTriggers(QAbstractItemView::AllEditTriggers);
     StringGrid->setTabKeyNavigation(false);
-    StringGrid->setCurrentCell(0, 0);
     StringGrid->installEventFilter(this);
 
     setTabOrder(OKButton, CancelButton);
@@ -192,6 +196,25 @@ StringTable TDataForm::table() const
     for (int row = 0; row <= Periods; ++row)
         rows.append({cell(0, row), cell(1, row)});
     return rows;
+}
+
+void TDataForm::showEvent(QShowEvent *event)
+{
+    TValueEditorForm::showEvent(event);
+    StringGrid->setCurrentCell(m_currentRow, m_currentColumn);
+}
+
+void TDataForm::hideEvent(QHideEvent *event)
+{
+    // A hidden grid keeps no current cell: assistive technology takes a table's current cell for
+    // the focused one, in a window nobody sees. The cell is the current one again at the next
+    // opening.
+    if (const QModelIndex current = StringGrid->currentIndex(); current.isValid()) {
+        m_currentRow = current.row();
+        m_currentColumn = current.column();
+    }
+    StringGrid->setCurrentIndex(QModelIndex());
+    TValueEditorForm::hideEvent(event);
 }
 
 bool TDataForm::eventFilter(QObject *watched, QEvent *event)

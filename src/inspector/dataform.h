@@ -36,6 +36,8 @@ public:
 protected:
     void takeOver() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     QWidget *NamePanel;
@@ -44,6 +46,9 @@ private:
     QLabel *toLabel;
     QLineEdit *fromEdit;
     QLineEdit *Edit1;
+    // The grid's current cell while the dialog is hidden.
+    int m_currentRow = 0;
+    int m_currentColumn = 0;
 };
 
 } // namespace talvex

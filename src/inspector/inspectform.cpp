@@ -9,6 +9,7 @@
 #include "model/geometry.h"
 #include "model/values.h"
 #include "widgets/accessibility.h"
+#include "widgets/comboboxaccessible.h"
 #include "widgets/framefollower.h"
 #include "widgets/handlerguard.h"
 
@@ -64,9 +65,8 @@ TInspectForm::TInspectForm(InspectorHost &host, const ElementModel &model, QWidg
     ComponLabel->move(0, 2);
     ComboBox = new QComboBox(ComponTopPanel);
     ComboBox->setObjectName(QStringLiteral("ComboBox"));
-    // Before the name: setting it makes Qt build the accessible interface.
-    exposeNamedComboBox(ComboBox);
-    ComboBox->setAccessibleName(QStringLiteral("aktuelles Element"));
+    // Named by its entry, as Qt names a combo box; the label is read as labelled-by.
+    exposeComboBox(ComboBox);
     ComponLabel->setBuddy(ComboBox);
     ComboBox->setEditable(false);
     ComboBox->setStyle(m_host.compactStyle());

@@ -1,8 +1,12 @@
 #include "inspector/valuelist.h"
 
 #include "model/inputmask.h"
+#include "widgets/comboboxaccessible.h"
+#include "widgets/lineeditaccessible.h"
 #include "widgets/readonlyinput.h"
+#include "widgets/tableaccessible.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
@@ -83,6 +87,7 @@ public:
     explicit ValueLineEdit(QWidget *parent)
         : QLineEdit(parent)
     {
+        exposeLineEdit(this);
         guardReadOnlyInput(this);
     }
 
@@ -260,6 +265,8 @@ private:
                             const QModelIndex &index) const
     {
         auto *combo = new QComboBox(parent);
+        exposeComboBox(combo);
+        combo->setAccessibleName(m_list->key(index.row()));
         combo->addItems(props.pickList);
         // Read-only: the user may pick but not type.
         combo->setEditable(!props.readOnly);
@@ -282,6 +289,7 @@ private:
                             const QModelIndex &index) const
     {
         auto *edit = new ValueLineEdit(parent);
+        edit->setAccessibleName(m_list->key(index.row()));
         edit->setFrame(false);
         setUpLineEdit(edit, props.readOnly, props.mask);
         QObject::connect(edit, &QLineEdit::textEdited, edit,
@@ -291,6 +299,8 @@ private:
         if (props.style == ValueListEditor::EditStyle::Ellipsis) {
             QToolButton *button = edit->addEllipsisButton();
             button->setAccessibleName(m_list->key(index.row()) + QStringLiteral(" bearbeiten"));
+            // The button takes no focus: the value says what Return, F2 and Space do there.
+            edit->setAccessibleDescription(button->accessibleName());
             QObject::connect(button, &QToolButton::clicked, m_list,
                              [list = m_list, at = QPersistentModelIndex(index)] {
                                  if (at.isValid())
@@ -308,6 +318,7 @@ ValueListEditor::ValueListEditor(QWidget *parent)
     : QTableWidget(0, 2, parent)
     , m_delegate(new ValueListDelegate(this))
 {
+    exposeItemViewParts(this);
     setItemDelegate(m_delegate);
     setHorizontalHeaderLabels({QStringLiteral("Merkmal"), QStringLiteral("Wert")});
 
@@ -544,6 +555,30 @@ int ValueListEditor::nextTabStop(int from, bool forward) const
     return -1;
 }
 
+void ValueListEditor::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    // QTableView reports each new current cell as focused at once, though the value's editor
+    // mostly takes the focus right after: the cell is reported once the list has kept it.
+    QAbstractItemView::currentChanged(current, previous);
+    if (QAccessible::isActive() && current.isValid())
+        QMetaObject::invokeMethod(this, &ValueListEditor::announceCurrentCell,
+                                  Qt::QueuedConnection);
+}
+
+void ValueListEditor::announceCurrentCell()
+{
+    const QModelIndex current = currentIndex();
+    if (!hasFocus() || !current.isValid())
+        return;
+    QAccessibleInterface *table = QAccessible::queryAccessibleInterface(this);
+    if (QAccessibleTableInterface *cells = table ? table->tableInterface() : nullptr) {
+        if (QAccessibleInterface *cell = cells->cellAt(current.row(), current.column())) {
+            QAccessibleEvent focus(cell, QAccessible::Focus);
+            QAccessible::updateAccessibility(&focus);
+        }
+    }
+}
+
 QModelIndex ValueListEditor::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
 {
     // Tab and Backtab walk the values that take input, keys cannot be edited anyway.
@@ -575,6 +610,10 @@ void ValueListEditor::focusInEvent(QFocusEvent *event)
     const bool forward = event->reason() == Qt::TabFocusReason;
     if (forward || event->reason() == Qt::BacktabFocusReason)
         enterAt(nextTabStop(forward ? -1 : itemCount(), forward), forward);
+    // Back in an activated window the keys go on in the value that had them: Qt hands the focus
+    // to the list when its window loses the activation.
+    else if (event->reason() == Qt::ActiveWindowFocusReason && isTabStop(currentRow()))
+        enterAt(currentRow(), true);
 }
 
 void ValueListEditor::tabFrom(bool forward)
@@ -592,8 +631,20 @@ void ValueListEditor::enterAt(int item, bool forward)
     setCurrentIndex(index);
     if (!m_delegate->openEditor(item))
         QAbstractItemView::edit(index);
-    if (QWidget *editor = m_delegate->openEditor(item))
-        editor->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    QWidget *editor = m_delegate->openEditor(item);
+    if (!editor)
+        return;
+    editor->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    // Qt opens a value with its text selected and the caret at the end; screen readers read the
+    // value from the caret's line, which is empty there. The same selection runs back from the
+    // end; a read-only value, with nothing to replace, keeps none.
+    if (auto *edit = qobject_cast<QLineEdit *>(editor); edit && edit->hasSelectedText()) {
+        const int end = edit->selectionEnd();
+        if (edit->isReadOnly())
+            edit->setCursorPosition(0);
+        else
+            edit->setSelection(end, -(end - edit->selectionStart()));
+    }
 }
 
 void ValueListEditor::leave(bool forward)

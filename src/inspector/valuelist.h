@@ -74,6 +74,7 @@ signals:
     void editButtonClicked(int item);
 
 protected:
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
     bool focusNextPrevChild(bool next) override;
     void focusInEvent(QFocusEvent *event) override;
@@ -104,6 +105,8 @@ private:
     // Opens the item's editor with the focus; for no item (-1) the focus leaves the list.
     void enterAt(int item, bool forward);
     void leave(bool forward);
+    // Reports the current cell as focused while the list itself has the focus.
+    void announceCurrentCell();
 
     std::vector<ItemProps> m_props;
     ValueListDelegate *m_delegate = nullptr;

@@ -9,6 +9,7 @@
 #include <QWindow>
 
 #include <map>
+#include <utility>
 
 namespace talvex {
 
@@ -89,37 +90,49 @@ private:
     int m_number;
 };
 
+// The keyboard pointer's cell. Once a newer object has taken its place, it keeps the cell and
+// the text it had when it was made: Orca takes two objects of the same role, name and place for
+// one and would not say the newer.
 class SheetPointerAccessible : public SheetPartAccessible
 {
 public:
-    using SheetPartAccessible::SheetPartAccessible;
+    explicit SheetPointerAccessible(SheetView *view)
+        : SheetPartAccessible(view)
+        , m_name(view->keyboardPointerText())
+        , m_rect(liveRect())
+    {}
+
+    void freeze() { m_frozen = true; }
 
     QString text(QAccessible::Text t) const override
     {
-        if (!m_view)
+        if (!m_view || t != QAccessible::Name)
             return {};
-        if (t == QAccessible::Name)
-            return m_view->keyboardPointerText();
-        if (t == QAccessible::Description)
-            return QStringLiteral("Tastaturzeiger");
-        return {};
+        return m_frozen ? m_name : m_view->keyboardPointerText();
     }
-    QRect rect() const override
+    QRect rect() const override { return m_frozen ? m_rect : liveRect(); }
+    QAccessible::Role role() const override { return QAccessible::Cell; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        state.focusable = true;
+        state.focused = !m_frozen && m_view && m_view->hasFocus();
+        state.readOnly = true;
+        return state;
+    }
+
+private:
+    QRect liveRect() const
     {
         if (!m_view)
             return {};
         const SheetPointer &pointer = m_view->keyboardPointer();
         return globalRect(m_view, QRect(pointer.x(), pointer.y(), CellSize, CellSize));
     }
-    QAccessible::Role role() const override { return QAccessible::Cell; }
-    QAccessible::State state() const override
-    {
-        QAccessible::State state;
-        state.focusable = true;
-        state.focused = m_view && m_view->hasFocus();
-        state.readOnly = true;
-        return state;
-    }
+
+    QString m_name;
+    QRect m_rect;
+    bool m_frozen = false;
 };
 
 // The sheet: elements in the order of their numbers, then the keyboard pointer's cell.
@@ -134,8 +147,9 @@ public:
     {
         for (const auto &[number, id] : m_elements)
             QAccessible::deleteAccessibleInterface(id);
-        if (m_pointer)
-            QAccessible::deleteAccessibleInterface(m_pointer);
+        for (const QAccessible::Id id : {m_pointer, m_previousPointer})
+            if (id)
+                QAccessible::deleteAccessibleInterface(id);
     }
 
     int childCount() const override
@@ -191,6 +205,20 @@ public:
         return QAccessible::accessibleInterface(m_pointer);
     }
 
+    // The keyboard pointer's cell as a new object: Orca says a focus event only for an object it
+    // does not have already, and not a cell's new name. The one before stays valid, as it was,
+    // for the bridge's "focus lost" report.
+    QAccessibleInterface *renewPointer()
+    {
+        if (m_previousPointer)
+            QAccessible::deleteAccessibleInterface(m_previousPointer);
+        if (m_pointer)
+            static_cast<SheetPointerAccessible *>(QAccessible::accessibleInterface(m_pointer))
+                ->freeze();
+        m_previousPointer = std::exchange(m_pointer, 0);
+        return pointer();
+    }
+
     QAccessibleInterface *element(int number) const
     {
         auto known = m_elements.find(number);
@@ -207,6 +235,7 @@ private:
 
     mutable std::map<int, QAccessible::Id> m_elements;
     mutable QAccessible::Id m_pointer = 0;
+    QAccessible::Id m_previousPointer = 0;
 };
 
 // A conductor-kind selector: a radio button of the group of three.
@@ -272,23 +301,21 @@ void installSheetAccessibility()
 void announceSheetPointer(SheetView *view)
 {
     SheetAccessible *sheet = sheetAccessible(view);
-    if (!sheet)
+    if (!sheet || !view->hasFocus())
         return;
-    QAccessibleInterface *pointer = sheet->pointer();
-    QAccessibleEvent named(pointer, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&named);
-    if (view->hasFocus()) {
-        QAccessibleEvent focus(pointer, QAccessible::Focus);
-        QAccessible::updateAccessibility(&focus);
-    }
+    QAccessibleEvent focus(sheet->renewPointer(), QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
 }
 
 void announceSheetElement(SheetView *view, int number)
 {
-    if (SheetAccessible *sheet = sheetAccessible(view)) {
-        QAccessibleEvent created(sheet->element(number), QAccessible::ObjectCreated);
-        QAccessible::updateAccessibility(&created);
-    }
+    SheetAccessible *sheet = sheetAccessible(view);
+    if (!sheet)
+        return;
+    QAccessibleEvent created(sheet->element(number), QAccessible::ObjectCreated);
+    QAccessible::updateAccessibility(&created);
+    // Placed at the keyboard pointer: its cell now names the element.
+    announceSheetPointer(view);
 }
 
 } // namespace talvex

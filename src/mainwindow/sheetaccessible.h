@@ -11,10 +11,10 @@ class SheetView;
 // as radio buttons with their checked state. Installed once; later calls do nothing.
 void installSheetAccessibility();
 
-// Reports the keyboard pointer's new cell (and, while the sheet has the focus, moves the
-// accessible focus there so that screen readers say it).
+// While the sheet has the focus, moves the accessible focus to the keyboard pointer's cell, so
+// that screen readers say the cell and what lies there.
 void announceSheetPointer(SheetView *view);
-// Reports a new child of the sheet.
+// Reports a new child of the sheet, and the keyboard pointer's cell that now names it.
 void announceSheetElement(SheetView *view, int number);
 
 } // namespace talvex

@@ -125,7 +125,8 @@ void SheetView::focusInEvent(QFocusEvent *event)
     // The panel around the sheet shows the focus.
     if (parentWidget())
         parentWidget()->update();
-    announcePointer();
+    // After Qt has reported the sheet itself as focused, which it does once this handler returns.
+    QMetaObject::invokeMethod(this, &SheetView::announcePointer, Qt::QueuedConnection);
 }
 
 void SheetView::focusOutEvent(QFocusEvent *event)

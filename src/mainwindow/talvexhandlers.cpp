@@ -7,6 +7,7 @@
 #include "model/attributes.h"
 #include "model/elementmodel.h"
 #include "model/placing.h"
+#include "widgets/announcement.h"
 #include "widgets/framefollower.h"
 
 #include <QAction>
@@ -74,8 +75,11 @@ void TTalvexForm::syncPalette()
     }
     m_kindFocus->setStop(m_palette.conductorKind());
 
-    // A label without an accessible name of its own tells assistive technology of a new text.
-    m_statusPanels[0]->setText(QString::fromStdString(m_palette.statusText()));
+    const QString status = QString::fromStdString(m_palette.statusText());
+    if (m_statusPanels[0]->text() != status) {
+        m_statusPanels[0]->setText(status);
+        announce(m_statusPanels[0]);
+    }
 }
 
 void TTalvexForm::ChooseTool(PaletteButton button)
@@ -130,7 +134,10 @@ void TTalvexForm::ShowInspector()
     if (!inspector())
         return;
     if (!m_inspector->isVisible()) {
+        // The keys stay where they are: a window manager would give them to the new window.
+        m_inspector->setAttribute(Qt::WA_ShowWithoutActivating);
         m_inspector->show();
+        m_inspector->setAttribute(Qt::WA_ShowWithoutActivating, false);
         m_attributeInspect->setChecked(true);
     }
     if (!m_inspector->hasSelectedEntry())

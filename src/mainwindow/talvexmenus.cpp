@@ -1,6 +1,7 @@
 #include "mainwindow/talvexform.h"
 
 #include "mainwindow/palettelayout.h"
+#include "widgets/announcement.h"
 #include "widgets/handlerguard.h"
 
 #include <QAction>
@@ -119,6 +120,9 @@ void TTalvexForm::createStatusBar()
     for (std::size_t i = 0; i < Widths.size(); ++i) {
         auto *panel = new QLabel;
         panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        // A new preselection is read out as it appears.
+        if (i == 0)
+            exposeAsNotification(panel);
         // Assistive technology reads the panel's text as its name; the description says which
         // panel it is.
         panel->setAccessibleDescription(QString::fromUtf8(Names[i]));

@@ -2,7 +2,6 @@
 
 #include <QAccessible>
 
-class QComboBox;
 class QWidget;
 
 namespace talvex {
@@ -11,10 +10,5 @@ namespace talvex {
 // or dialog for a top-level QWidget. Call it first thing: a title or name given to the widget
 // makes Qt build and keep the interface of its class.
 void setAccessibleRole(QWidget *widget, QAccessible::Role role);
-
-// Exposes a combo box with its accessible name as name and its current entry as value; Qt on
-// Linux names a combo box by its entry, so the label would be lost. Call it before the name is
-// set, for the same reason.
-void exposeNamedComboBox(QComboBox *comboBox);
 
 } // namespace talvex

@@ -1,7 +1,7 @@
 #include "coherence.h"
 
 #include "inspector/currentdata.h"
-#include "inspector/framefollower.h"
+#include "widgets/framefollower.h"
 #include "inspector/valuelist.h"
 #include "model/elementmodel.h"
 
