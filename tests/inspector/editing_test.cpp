@@ -220,19 +220,7 @@ TALVEX_INSTANTIATE_NAMED(CellCounts, TypedInADynamicInput,
                                            EditedValueCase{false, 2, "123", "12"},
                                            EditedValueCase{false, 3, "1x2", "12"}));
 
-struct PastedCase
-{
-    bool common;
-    int item;
-    const char *text;
-    const char *value;
-};
-
-void PrintTo(const PastedCase &c, std::ostream *out)
-{
-    *out << (c.common ? "common " : "element ") << c.item << " '" << c.text << "'";
-}
-
+using PastedCase = EditedValueCase; // keys: the text written at once
 class PastedIntoADynamicInput : public Editing, public ::testing::WithParamInterface<PastedCase>
 {};
 
@@ -245,9 +233,9 @@ TEST_P(PastedIntoADynamicInput, IsCheckedLikeTypedText)
     const QStringList loaded = values(list);
     QSignalSpy reports(list, &ValueListEditor::stringsChanged);
 
-    list->setValue(c.item, QString::fromUtf8(c.text));
+    list->setValue(c.item, QString::fromUtf8(c.keys));
     EXPECT_EQ(list->value(c.item), QString::fromUtf8(c.value));
-    const bool rewritten = qstrcmp(c.text, c.value) != 0;
+    const bool rewritten = qstrcmp(c.keys, c.value) != 0;
     EXPECT_EQ(reports.count(), rewritten ? 2 : 1);
     EXPECT_EQ(c.common ? inspector.commonShownValues() : inspector.elementShownValues(), loaded);
 }
@@ -328,12 +316,8 @@ struct GuardCase
     const char *name;
     bool common;
     bool handled; // the change is rewritten all the same
+    std::string caseName() const { return words(name, common ? "common" : "element"); }
 };
-
-void PrintTo(const GuardCase &c, std::ostream *out)
-{
-    *out << c.name << (c.common ? " common" : " element");
-}
 
 class GuardFlag : public Editing, public ::testing::WithParamInterface<GuardCase>
 {};
@@ -622,11 +606,6 @@ struct CellCase
     bool turned;
     std::vector<int> kinds; // tab by tab
 };
-
-void PrintTo(const CellCase &c, std::ostream *out)
-{
-    *out << c.name;
-}
 
 class CellTabs : public Editing, public ::testing::WithParamInterface<CellCase>
 {};

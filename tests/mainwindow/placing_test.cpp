@@ -306,11 +306,6 @@ struct ShownCase
     std::vector<AttributeRow> (*common)();
 };
 
-void PrintTo(const ShownCase &c, std::ostream *out)
-{
-    *out << c.name;
-}
-
 std::vector<AttributeRow> noRows()
 {
     return {};
