@@ -70,11 +70,6 @@ struct OverlapCase
     bool accepted;
 };
 
-void PrintTo(const OverlapCase &c, std::ostream *out)
-{
-    *out << c.name;
-}
-
 class SecondElement : public ::testing::TestWithParam<OverlapCase>
 {};
 
@@ -156,7 +151,8 @@ TALVEX_INSTANTIATE_NAMED(
 TEST(Occupancy, TheGridHoldsEachElementsNumberInExactlyItsCells)
 {
     Editor editor;
-    EXPECT_EQ(grid(editor.model()), std::vector<std::int32_t>(MaxColumns * MaxRows, 0)) << "empty at start";
+    EXPECT_EQ(grid(editor.model()), std::vector<std::int32_t>(MaxColumns * MaxRows, 0))
+        << "empty at start";
 
     const int lastColumn = editor.main->sheetColumns() - 1;
     const int bottomRow = editor.main->sheetRows();

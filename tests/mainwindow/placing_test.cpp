@@ -52,14 +52,6 @@ TEST(Placing, AMarketAtColumn3Row2)
     EXPECT_EQ(record.head.firstKind, 215);
     EXPECT_EQ(record.pixelRect(), (PixelRect{48, 24, 167, 47}));
 
-    EXPECT_EQ(rows(editor.inspector->ElementValueList),
-              QStringList({"linke obere Ecke (X,Y)=3,2", "Orientierung=waagerecht",
-                           "Zellenzahl waagerecht=5", "Zellenzahl senkrecht=1"}));
-    EXPECT_EQ(editor.inspector->ElementValueList->pickList(1),
-              QStringList({"waagerecht", "senkrecht"}));
-    EXPECT_EQ(tabs(*editor.inspector),
-              QStringList({"1.Zelle", "2.Zelle", "3.Zelle", "4.Zelle", "5.Zelle"}));
-
     const QImage sheet = editor.foreground();
     for (QPoint corner : {QPoint(48, 24), QPoint(167, 24), QPoint(167, 47), QPoint(48, 47)}) {
         for (int dx = -1; dx <= 1; ++dx)
@@ -87,7 +79,6 @@ TEST(Placing, AVerticalMarketUsesTheVerticalTiles)
     EXPECT_EQ(record.head.width, 1);
     EXPECT_EQ(record.head.height, 5);
     EXPECT_EQ(record.head.orientation, Vertical);
-    EXPECT_EQ(editor.inspector->ElementValueList->value(1), QStringLiteral("senkrecht"));
     const Pictures &pictures = editor.main->pictures();
     for (int j = 0; j < 5; ++j) {
         const QString name = QStringLiteral("MarktNS%1Img").arg(j + 1);
@@ -301,67 +292,86 @@ TEST(CornerMarks, ChoosingTheSheetRemovesThemAndThePointerToolKeepsThem)
 TEST(Inspector, ShowsTheSheetAtStart)
 {
     Editor editor;
-    TInspectForm &inspector = *editor.inspector;
-    EXPECT_EQ(inspector.windowTitle(), QStringLiteral("Merkmal-Einstellung"));
-    EXPECT_EQ(entries(*editor.inspector), QStringList({"0000 Zeichenfläche"}));
-    EXPECT_EQ(inspector.ComboBox->currentIndex(), 0);
-    EXPECT_EQ(rows(inspector.ElementValueList),
-              QStringList({"linke obere Ecke (X,Y)=1,1", "Orientierung=waagerecht",
-                           "Zellenzahl waagerecht=43", "Zellenzahl senkrecht=36"}));
-    EXPECT_TRUE(inspector.ElementValueList->isReadOnly(0));
-    EXPECT_TRUE(inspector.ElementValueList->isReadOnly(1));
-    EXPECT_FALSE(inspector.ElementValueList->isReadOnly(2));
-    EXPECT_EQ(inspector.ElementValueList->editMask(2), QStringLiteral("90;0"));
-    EXPECT_EQ(inspector.CellTabBar->count(), 0);
-    EXPECT_TRUE(inspector.CellValueList->isHidden());
-    EXPECT_FALSE(inspector.CommonValueList->isEnabled());
-    EXPECT_FALSE(inspector.CommonLabel->isEnabled());
-    EXPECT_EQ(inspector.CommonValueList->itemCount(), 0);
-    EXPECT_EQ(inspector.elementShownValues(), QStringList({"1,1", "waagerecht", "43", "36"}));
+    EXPECT_EQ(editor.inspector->windowTitle(), QStringLiteral("Merkmal-Einstellung"));
     EXPECT_EQ(editor.foreground(), editor.background());
 }
 
-TEST(Inspector, ASingleCellElementWithoutOrientation)
+namespace {
+
+struct ShownCase
 {
-    Editor editor;
-    editor.place(PaletteButton::DigitalTBtn, 2, 3);
-    const ValueListEditor *list = editor.inspector->ElementValueList;
-    EXPECT_EQ(list->value(1), QString());
-    EXPECT_EQ(list->editStyle(1), ValueListEditor::EditStyle::Plain);
-    EXPECT_TRUE(list->pickList(1).isEmpty());
-    EXPECT_EQ(tabs(*editor.inspector), QStringList({"Zelle"}));
-    EXPECT_FALSE(editor.inspector->CellValueList->isHidden());
+    const char *name;
+    PaletteButton button; // the pointer places nothing: the sheet is shown
+    bool turned;
+    std::vector<AttributeRow> (*common)();
+};
+
+std::vector<AttributeRow> noRows()
+{
+    return {};
 }
 
-TEST(Inspector, TheDynamicInputShowsItsCellSpanningRowsOnlyAfterPlacing)
+std::vector<AttributeRow> dynamicInput()
 {
-    Editor editor;
-    editor.clickSelector(0);
-    editor.place(PaletteButton::DynInputTBtn, 2, 3);
-    TInspectForm &inspector = *editor.inspector;
-    EXPECT_TRUE(inspector.CommonValueList->isEnabled());
-    EXPECT_EQ(rows(inspector.CommonValueList), QStringList({"Startwert=0,50", "Maximalwert=1,00"}));
-    EXPECT_EQ(inspector.CommonValueList->editMask(0), QStringLiteral("990,99;1;0"));
+    return dynamicInputRows(DynamicInputMaximum, DynamicInputStart);
+}
 
-    inspector.ComboBox->setCurrentIndex(1);
-    inspector.ComboBoxChange(1);
+class InspectorShows : public ::testing::TestWithParam<ShownCase>
+{};
+
+} // namespace
+
+// Which rows, tabs and entries an element has is the model's matter; the inspector renders them
+// item for item, and choosing the element again in its list drops the cell-spanning rows.
+TEST_P(InspectorShows, TheModelsRowsTabsAndEntries)
+{
+    const ShownCase &c = GetParam();
+    Editor editor;
+    TInspectForm &inspector = *editor.inspector;
+    const int number = c.button == PaletteButton::PointerTBtn ? 0 : 1;
+    if (c.button == PaletteButton::DynInputTBtn)
+        editor.clickSelector(0); // the dynamic input exists for numeric values only
+    if (number > 0)
+        editor.place(c.button, 3, 2, c.turned);
+    const Element &record = editor.model().elements.at(number);
+    std::vector<AttributeRow> common = c.common();
+    for (AttributeRow &row : common)
+        row.opens = ValueEditor::None;
+    QStringList cellTabs;
+    for (const std::string &tab : cellTabNames(record))
+        cellTabs << QString::fromStdString(tab);
+    QStringList listed;
+    for (int n = 0; n <= number; ++n)
+        listed << QString::fromStdString(elementListEntry(editor.model().elements.at(n)));
+
+    EXPECT_EQ(shownRows(inspector.ElementValueList), elementRows(record.head));
+    EXPECT_EQ(inspector.elementShownValues(), values(inspector.ElementValueList));
+    EXPECT_EQ(tabs(inspector), cellTabs);
+    EXPECT_EQ(inspector.CellValueList->isHidden(), number == 0);
+    EXPECT_EQ(shownRows(inspector.CommonValueList), common);
+    EXPECT_EQ(inspector.commonShownValues(), values(inspector.CommonValueList));
+    EXPECT_EQ(inspector.CommonValueList->isEnabled(), !common.empty());
+    EXPECT_EQ(inspector.CommonLabel->isEnabled(), !common.empty());
+    EXPECT_EQ(entries(inspector), listed);
+    EXPECT_EQ(inspector.ComboBox->currentIndex(), number);
+
+    inspector.ComboBox->setCurrentIndex(number);
+    inspector.ComboBoxChange(number);
     EXPECT_FALSE(inspector.CommonValueList->isEnabled());
     EXPECT_EQ(inspector.CommonValueList->itemCount(), 0);
+    EXPECT_EQ(shownRows(inspector.ElementValueList), elementRows(record.head));
 }
 
-TEST(Inspector, TextAndHistoryElementsShowTheirMarkers)
-{
-    Editor editor;
-    editor.place(PaletteButton::TextTBtn, 2, 3);
-    const ValueListEditor *common = editor.inspector->CommonValueList;
-    EXPECT_EQ(rows(common), QStringList({"Textzeilen=(Zeilen)"}));
-    EXPECT_EQ(common->editStyle(0), ValueListEditor::EditStyle::Ellipsis);
-    EXPECT_TRUE(common->isReadOnly(0));
-
-    editor.place(PaletteButton::HistoryTBtn, 4, 3);
-    EXPECT_EQ(rows(common), QStringList({"Daten der Vorgeschichte=(Tabelle)"}));
-    EXPECT_EQ(common->editStyle(0), ValueListEditor::EditStyle::Ellipsis);
-}
+TALVEX_INSTANTIATE_NAMED(
+    Displays, InspectorShows,
+    ::testing::Values(ShownCase{"Sheet", PaletteButton::PointerTBtn, false, noRows},
+                      ShownCase{"Market", PaletteButton::MarketTBtn, false, noRows},
+                      ShownCase{"VerticalMarket", PaletteButton::MarketTBtn, true, noRows},
+                      ShownCase{"NotTurnable", PaletteButton::fFunctTBtn, false, noRows},
+                      ShownCase{"SingleCell", PaletteButton::DigitalTBtn, false, noRows},
+                      ShownCase{"DynamicInput", PaletteButton::DynInputTBtn, false, dynamicInput},
+                      ShownCase{"Text", PaletteButton::TextTBtn, false, textElementRows},
+                      ShownCase{"History", PaletteButton::HistoryTBtn, false, historyRows}));
 
 TEST(Inspector, ColumnsFollowTheWindowWidth)
 {

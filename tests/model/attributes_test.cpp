@@ -160,7 +160,18 @@ TEST(CellRows, ThePropertiesOfTheCellsKindReadOnly)
                                    row("Preisänderungimpuls (A)", "unten", EditStyle::Plain, true),
                                    row("oberer Ausgang", "Zahlenwert", EditStyle::Plain, true),
                                    row("unterer Ausgang", "Zahlenwert", EditStyle::Plain, true)}));
-    EXPECT_TRUE(cellRows(model.kinds.kind(147)).empty());
+    EXPECT_EQ(
+        cellRows(model.kinds.kind(216)),
+        (std::vector<AttributeRow>{row("Preisänderung (Nachfr.)", "oben", EditStyle::Plain, true),
+                                   row("Preisänderung (Angebot)", "unten", EditStyle::Plain, true),
+                                   row("oberer Eingang", "Zahlenwert", EditStyle::Plain, true),
+                                   row("unterer Eingang", "Zahlenwert", EditStyle::Plain, true)}));
+    EXPECT_EQ(
+        cellRows(model.kinds.kind(148)),
+        (std::vector<AttributeRow>{row("Eingabewert", "0,50", EditStyle::Plain, true),
+                                   row("rechter Ausgang", "Zahlenwert", EditStyle::Plain, true)}));
+    for (int kind : {147, 149, 252})
+        EXPECT_TRUE(cellRows(model.kinds.kind(kind)).empty()) << "kind " << kind;
 }
 
 } // namespace

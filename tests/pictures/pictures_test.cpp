@@ -1,6 +1,7 @@
 #include "pictures/pictures.h"
 
 #include "pictures/icons.h"
+#include "testnames.h"
 
 #include <QHash>
 #include <QSet>
@@ -191,11 +192,6 @@ void PrintTo(const SidesCase &c, std::ostream *os)
     *os << c.name << ' ' << c.flows;
 }
 
-std::string caseName(const testing::TestParamInfo<SidesCase> &info)
-{
-    return info.param.name;
-}
-
 class TileSides : public testing::TestWithParam<SidesCase>
 {};
 
@@ -210,7 +206,7 @@ TEST_P(TileSides, ConductorsMeetExactlyTheConnectedSidesWithTheirDirection)
     EXPECT_EQ(seen, c.flows);
 }
 
-INSTANTIATE_TEST_SUITE_P(
+TALVEX_INSTANTIATE_NAMED(
     ConductorPieces, TileSides,
     testing::Values(SidesCase{"vRechtsImg", "i.o.", false}, SidesCase{"wLinksImg", "o.i.", false},
                     SidesCase{"eTiefImg", ".i.o", false}, SidesCase{"vHochImg", ".o.i", false},
@@ -219,10 +215,10 @@ INSTANTIATE_TEST_SUITE_P(
                     SidesCase{"eWNImg", "io..", false}, SidesCase{"vSWImg", "o..i", false},
                     SidesCase{"vAbzwWOSImg", "i.oo", false}, SidesCase{"wAbzwN3Img", "oioo", false},
                     SidesCase{"eAbzwSNOImg", ".ooi", false}, SidesCase{"wAbzwO3Img", "ooio", false},
-                    SidesCase{"vwKreuzImg", "iioo", false}, SidesCase{"evKreuzImg", "iioo", false}),
-    caseName);
+                    SidesCase{"vwKreuzImg", "iioo", false},
+                    SidesCase{"evKreuzImg", "iioo", false}));
 
-INSTANTIATE_TEST_SUITE_P(
+TALVEX_INSTANTIATE_NAMED(
     Blocks, TileSides,
     testing::Values(SidesCase{"AddImg", "ii.o", true}, SidesCase{"SubRechtsImg", ".iio", true},
                     SidesCase{"DivUntenImg", ".oii", true}, SidesCase{"MultMitImg", ".io.", true},
@@ -243,8 +239,7 @@ INSTANTIATE_TEST_SUITE_P(
                     SidesCase{"vMomentNImg", ".i..", true}, SidesCase{"AnalogImg", "i...", true},
                     SidesCase{"VerlaufImg", "i...", true},
                     SidesCase{"DistribhochNSImg", ".i.o", true},
-                    SidesCase{"vEinschImg", "i.o.", true}, SidesCase{"AngebImg", "....", true}),
-    caseName);
+                    SidesCase{"vEinschImg", "i.o.", true}, SidesCase{"AngebImg", "....", true}));
 
 TEST(Tiles, ReversedStraightPiecesAreMirrorImages)
 {
@@ -303,17 +298,8 @@ struct Component
 {
     std::vector<const char *> cells;
     bool vertical;
+    std::string caseName() const { return cells.front(); }
 };
-
-void PrintTo(const Component &c, std::ostream *os)
-{
-    *os << c.cells.front();
-}
-
-std::string componentName(const testing::TestParamInfo<Component> &info)
-{
-    return info.param.cells.front();
-}
 
 class MultiCellComponents : public testing::TestWithParam<Component>
 {};
@@ -353,7 +339,7 @@ TEST_P(MultiCellComponents, CellsJoinIntoOneFramedPicture)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
+TALVEX_INSTANTIATE_NAMED(
     AllForms, MultiCellComponents,
     testing::Values(
         Component{{"vAnteilWImg", "vAufteilWSImg"}, false},
@@ -369,8 +355,7 @@ INSTANTIATE_TEST_SUITE_P(
         Component{{"MarktNS1Img", "MarktNS2Img", "MarktNS3Img", "MarktNS4Img", "MarktNS5Img"},
                   true},
         Component{{"wPrefWO1Img", "PrefWO2Img", "PrefWO3Img", "PrefWO4Img", "PrefWO5Img"}, false},
-        Component{{"vPrefNS1Img", "PrefNS2Img", "PrefNS3Img", "PrefNS4Img", "PrefNS5Img"}, true}),
-    componentName);
+        Component{{"vPrefNS1Img", "PrefNS2Img", "PrefNS3Img", "PrefNS4Img", "PrefNS5Img"}, true}));
 
 TEST(TextElement, PartsFormAFramedBlockWithABlankMiddle)
 {

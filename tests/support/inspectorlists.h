@@ -5,12 +5,16 @@
 
 #include "inspector/inspectform.h"
 #include "inspector/valuelist.h"
+#include "model/attributes.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QStringList>
 #include <QTabBar>
 #include <QTest>
+
+#include <ostream>
+#include <vector>
 
 namespace talvex::test {
 
@@ -34,6 +38,21 @@ inline QStringList rows(const ValueListEditor *list)
 {
     return texts(list->itemCount(),
                  [list](int i) { return list->key(i) + QLatin1Char('=') + list->value(i); });
+}
+
+// Each item as the model's row it renders; a list keeps no editor, so none is named.
+inline std::vector<AttributeRow> shownRows(const ValueListEditor *list)
+{
+    std::vector<AttributeRow> shown;
+    for (int i = 0; i < list->itemCount(); ++i) {
+        std::vector<std::string> pick;
+        for (const QString &entry : list->pickList(i))
+            pick.push_back(entry.toStdString());
+        shown.push_back({list->key(i).toStdString(), list->value(i).toStdString(),
+                         list->editStyle(i), list->isReadOnly(i), list->editMask(i).toStdString(),
+                         pick});
+    }
+    return shown;
 }
 
 // The cell tabs and the entries of the element list.
@@ -70,3 +89,14 @@ Widget *clickValue(ValueListEditor *list, int item)
 }
 
 } // namespace talvex::test
+
+namespace talvex {
+
+inline void PrintTo(const AttributeRow &row, std::ostream *out)
+{
+    *out << row.key << '=' << row.value << " style " << int(row.editStyle)
+         << (row.readOnly ? " read-only" : "") << " mask '" << row.mask << "' picks "
+         << row.pickList.size();
+}
+
+} // namespace talvex

@@ -62,8 +62,9 @@ std::string words(const Parts &...parts)
     return text;
 }
 
-// The text a parameter is named by: a row's caseName(), the first of a pair, a text itself, or
-// else what gtest prints for it (numbers, rows with a PrintTo of their own).
+// The text a parameter is named by: a row's caseName() or its name, the first
+// of a pair, a text itself, or else what gtest prints for it (numbers, rows with a PrintTo of their
+// own).
 template<typename T>
 constexpr bool IsPair = false;
 template<typename A, typename B>
@@ -74,6 +75,8 @@ std::string paramText(const T &param)
 {
     if constexpr (requires { param.caseName(); })
         return param.caseName();
+    else if constexpr (requires { std::string_view(param.name); })
+        return std::string(param.name);
     else if constexpr (IsPair<T>)
         return paramText(param.first);
     else if constexpr (std::is_convertible_v<const T &, std::string_view>)
