@@ -291,11 +291,7 @@ SheetAccessible *sheetAccessible(SheetView *view)
 
 void installSheetAccessibility()
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(sheetFactory);
-        return true;
-    }();
-    (void)installed;
+    QAccessible::installFactory(sheetFactory);
 }
 
 void announceSheetPointer(SheetView *view)

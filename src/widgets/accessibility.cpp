@@ -21,20 +21,11 @@ QAccessibleInterface *roleFactory(const QString &, QObject *object)
     return nullptr;
 }
 
-void installRoleFactory()
-{
-    static const bool installed = [] {
-        QAccessible::installFactory(roleFactory);
-        return true;
-    }();
-    (void)installed;
-}
-
 } // namespace
 
 void setAccessibleRole(QWidget *widget, QAccessible::Role role)
 {
-    installRoleFactory();
+    QAccessible::installFactory(roleFactory);
     widget->setProperty(RoleProperty, int(role));
 }
 

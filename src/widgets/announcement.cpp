@@ -1,14 +1,13 @@
 #include "widgets/announcement.h"
 
+#include "widgets/accessibility.h"
+
 #include <QAccessibleWidget>
 #include <QLabel>
-#include <QVariant>
 
 namespace talvex {
 
 namespace {
-
-constexpr char NotificationProperty[] = "talvexNotification";
 
 class NotificationAccessible : public QAccessibleWidget
 {
@@ -26,25 +25,11 @@ public:
     }
 };
 
-QAccessibleInterface *notificationFactory(const QString &, QObject *object)
-{
-    if (!object || !object->property(NotificationProperty).toBool())
-        return nullptr;
-    if (auto *label = qobject_cast<QLabel *>(object))
-        return new NotificationAccessible(label);
-    return nullptr;
-}
-
 } // namespace
 
 void exposeAsNotification(QLabel *label)
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(notificationFactory);
-        return true;
-    }();
-    (void)installed;
-    label->setProperty(NotificationProperty, true);
+    exposeAs<NotificationAccessible>(label);
 }
 
 void announce(QLabel *label)

@@ -1,18 +1,16 @@
 #include "widgets/comboboxaccessible.h"
 
+#include "widgets/accessibility.h"
 #include "widgets/tableaccessible.h"
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QComboBox>
 #include <QPointer>
-#include <QVariant>
 
 namespace talvex {
 
 namespace {
-
-constexpr char ExposedProperty[] = "talvexExposedComboBox";
 
 // The entry a combo box shows, as a child that takes the accessible focus.
 class ComboBoxEntryAccessible : public QAccessibleInterface
@@ -184,25 +182,11 @@ private:
     QAccessible::Id m_previousEntry = 0;
 };
 
-QAccessibleInterface *comboBoxFactory(const QString &, QObject *object)
-{
-    if (!object || !object->property(ExposedProperty).toBool())
-        return nullptr;
-    if (auto *comboBox = qobject_cast<QComboBox *>(object))
-        return new ComboBoxAccessible(comboBox);
-    return nullptr;
-}
-
 } // namespace
 
 void exposeComboBox(QComboBox *comboBox)
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(comboBoxFactory);
-        return true;
-    }();
-    (void)installed;
-    comboBox->setProperty(ExposedProperty, true);
+    exposeAs<ComboBoxAccessible>(comboBox);
     exposeItemViewParts(comboBox->view());
     QObject::connect(comboBox, &QComboBox::currentIndexChanged, comboBox, [comboBox] {
         // With the list open, Qt moves the accessible focus along the list itself.

@@ -1,16 +1,15 @@
 #include "widgets/lineeditaccessible.h"
 
+#include "widgets/accessibility.h"
+
 #include <QAccessibleWidget>
 #include <QLineEdit>
-#include <QVariant>
 
 #include <algorithm>
 
 namespace talvex {
 
 namespace {
-
-constexpr char ExposedProperty[] = "talvexExposedLineEdit";
 
 class LineEditAccessible : public QAccessibleWidget,
                            public QAccessibleTextInterface,
@@ -126,25 +125,11 @@ private:
     }
 };
 
-QAccessibleInterface *lineEditFactory(const QString &, QObject *object)
-{
-    if (!object || !object->property(ExposedProperty).toBool())
-        return nullptr;
-    if (auto *edit = qobject_cast<QLineEdit *>(object))
-        return new LineEditAccessible(edit);
-    return nullptr;
-}
-
 } // namespace
 
 void exposeLineEdit(QLineEdit *edit)
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(lineEditFactory);
-        return true;
-    }();
-    (void)installed;
-    edit->setProperty(ExposedProperty, true);
+    exposeAs<LineEditAccessible>(edit);
 }
 
 } // namespace talvex

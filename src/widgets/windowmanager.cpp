@@ -238,9 +238,6 @@ FrameWatch::FrameWatch(QWidget *window, std::function<void()> changed)
     , m_window(window)
     , m_changed(std::move(changed))
 {
-    m_news.setSingleShot(true);
-    m_news.setInterval(0);
-    connect(&m_news, &QTimer::timeout, this, [this] { m_changed(); });
     if (connection())
         QCoreApplication::instance()->installNativeEventFilter(this);
 }

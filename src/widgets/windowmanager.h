@@ -4,7 +4,6 @@
 
 #include <QAbstractNativeEventFilter>
 #include <QObject>
-#include <QTimer>
 
 #include <functional>
 #include <optional>
@@ -54,7 +53,6 @@ public:
 private:
     QWidget *const m_window;
     const std::function<void()> m_changed;
-    QTimer m_news;
 };
 
 } // namespace windowmanager
