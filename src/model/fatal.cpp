@@ -1,5 +1,7 @@
 #include "model/fatal.h"
 
+#include "model/replaceable.h"
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -13,9 +15,9 @@ void writeToStderr(const std::string &text, int)
     std::fflush(stderr);
 }
 
-FatalHandler &installedHandler()
+Replaceable<FatalHandler> &installedHandler()
 {
-    static FatalHandler handler = writeToStderr;
+    static Replaceable<FatalHandler> handler{FatalHandler(writeToStderr)};
     return handler;
 }
 
@@ -23,9 +25,7 @@ FatalHandler &installedHandler()
 
 FatalHandler setFatalHandler(FatalHandler handler)
 {
-    FatalHandler previous = installedHandler();
-    installedHandler() = handler ? std::move(handler) : FatalHandler(writeToStderr);
-    return previous;
+    return installedHandler().replace(std::move(handler));
 }
 
 void reportFatal(const std::string &text, int exitCode)

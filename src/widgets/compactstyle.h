@@ -6,9 +6,8 @@ namespace talvex {
 
 // The application's style with the few metrics the windows need to be exact: tool bars without
 // spacing, margins or frame (buttons stand at their fixed places), status panels that draw their
-// own bevel, small cell tabs, and
-// drop-down lists that keep to their number of visible entries. Cheaper than style sheets, which
-// restyle every widget.
+// own bevel, small cell tabs, and drop-down lists that keep to their number of visible entries.
+// Cheaper than style sheets, which restyle every widget.
 class CompactStyle : public QProxyStyle
 {
 public:

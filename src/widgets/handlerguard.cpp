@@ -1,5 +1,7 @@
 #include "widgets/handlerguard.h"
 
+#include "model/replaceable.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -13,9 +15,9 @@ void showErrorBox(QWidget *parent, const QString &text)
                           text);
 }
 
-ErrorReporter &installedReporter()
+Replaceable<ErrorReporter> &installedReporter()
 {
-    static ErrorReporter reporter = showErrorBox;
+    static Replaceable<ErrorReporter> reporter{ErrorReporter(showErrorBox)};
     return reporter;
 }
 
@@ -23,9 +25,7 @@ ErrorReporter &installedReporter()
 
 ErrorReporter setErrorReporter(ErrorReporter reporter)
 {
-    ErrorReporter previous = installedReporter();
-    installedReporter() = reporter ? std::move(reporter) : ErrorReporter(showErrorBox);
-    return previous;
+    return installedReporter().replace(std::move(reporter));
 }
 
 void reportError(QWidget *parent, const QString &text)
