@@ -103,25 +103,23 @@ class Fit : public ::testing::Test
 protected:
     void showAll()
     {
-        for (QWidget *window : windows())
+        for (QWidget *window : windows)
             window->show();
-    }
-    QList<QWidget *> windows() const
-    {
-        return {editor.main, editor.inspector, editor.about, editor.lines, editor.data};
     }
 
     Editor editor;
+    const QWidgetList windows{editor.main, editor.inspector, editor.about, editor.lines,
+                              editor.data};
 };
 
 TEST_F(Fit, EveryWindowUsesTheEditorFontAtEightPoints)
 {
     showAll();
-    for (QWidget *window : windows()) {
+    for (QWidget *window : windows) {
+        SCOPED_TRACE(window->objectName().toStdString());
         const QFontInfo used(window->font());
-        EXPECT_EQ(used.pointSize(), 8) << window->objectName().toStdString();
-        EXPECT_EQ(used.family(), TalvexApplication::editorFont().family())
-            << window->objectName().toStdString();
+        EXPECT_EQ(used.pointSize(), 8);
+        EXPECT_EQ(used.family(), TalvexApplication::editorFont().family());
     }
 }
 
@@ -130,7 +128,7 @@ TEST_F(Fit, EveryFixedTextFitsItsControl)
     // Tabs for every cell of the largest element, both editors open beside the inspector.
     editor.place(PaletteButton::MarketTBtn, 3, 2);
     showAll();
-    for (QWidget *window : windows())
+    for (QWidget *window : windows)
         expectTextsFit(*window);
 }
 

@@ -3,9 +3,9 @@
 
 #include "editorfixture.h"
 
-#include "widgets/handlerguard.h"
 #include "inspector/inspectform.h"
 #include "inspector/valuelist.h"
+#include "widgets/handlerguard.h"
 
 #include <QComboBox>
 #include <QTest>
@@ -21,63 +21,55 @@ protected:
     Guard()
     {
         previous = setErrorReporter([this](QWidget *, const QString &text) { reported << text; });
+        editor.place(PaletteButton::MarketTBtn, 3, 2);
     }
     ~Guard() override { setErrorReporter(previous); }
 
-    QComboBox *elementList() const
+    // An entry naming a number the table never handed out: showing it asks the model for a
+    // record that does not exist.
+    void showBrokenEntry()
     {
-        return editor.inspector->findChild<QComboBox *>(QStringLiteral("ComboBox"));
+        list.addItem(QStringLiteral("9999  Kaputt"));
+        QTest::keyClick(&list, Qt::Key_End);
     }
-    ValueListEditor *elementValues() const
+
+    void showMarket()
     {
-        return editor.inspector->findChild<ValueListEditor *>(QStringLiteral("ElementValueList"));
+        QTest::keyClick(&list, Qt::Key_Home);
+        QTest::keyClick(&list, Qt::Key_Down);
     }
 
     Editor editor;
+    QComboBox &list = *editor.inspector->ComboBox;
+    ValueListEditor &values = *editor.inspector->ElementValueList;
     QStringList reported;
     ErrorReporter previous;
 };
 
 TEST_F(Guard, AnErrorInTheElementListIsReportedAndTheInspectorStillShowsElements)
 {
-    editor.place(PaletteButton::MarketTBtn, 3, 2);
-    QComboBox *list = elementList();
-    ASSERT_NE(list, nullptr);
-    ASSERT_EQ(list->count(), 2);
-
-    // An entry naming a number the table never handed out: showing it asks the model for a
-    // record that does not exist.
-    list->addItem(QStringLiteral("9999  Kaputt"));
-    QTest::keyClick(list, Qt::Key_End);
+    ASSERT_EQ(list.count(), 2);
+    showBrokenEntry();
     ASSERT_EQ(reported.size(), 1) << "one error box for one failed action";
     EXPECT_FALSE(reported.front().isEmpty());
 
     // The next choice loads normally: the loading state of the failed one has ended.
     editor.place(PaletteButton::TextTBtn, 10, 10);
-    QTest::keyClick(list, Qt::Key_Home);
-    QTest::keyClick(list, Qt::Key_Down);
-    ASSERT_EQ(list->currentText(), QStringLiteral("0001  Markt"));
-    ValueListEditor *values = elementValues();
-    ASSERT_NE(values, nullptr);
-    ASSERT_GE(values->itemCount(), 1);
-    EXPECT_EQ(values->value(0), QStringLiteral("3,2"));
+    showMarket();
+    ASSERT_EQ(list.currentText(), QStringLiteral("0001  Markt"));
+    ASSERT_GE(values.itemCount(), 1);
+    EXPECT_EQ(values.value(0), QStringLiteral("3,2"));
     EXPECT_EQ(reported.size(), 1);
 }
 
 TEST_F(Guard, AfterAnErrorTheSameHandlerStillNormalizesTypedValues)
 {
-    editor.place(PaletteButton::MarketTBtn, 3, 2);
-    QComboBox *list = elementList();
-    list->addItem(QStringLiteral("9999  Kaputt"));
-    QTest::keyClick(list, Qt::Key_End);
+    showBrokenEntry();
     ASSERT_EQ(reported.size(), 1);
-
-    QTest::keyClick(list, Qt::Key_Home);
-    QTest::keyClick(list, Qt::Key_Down);
-    ValueListEditor *values = elementValues();
-    ASSERT_GE(values->itemCount(), 3);
-    values->setValue(2, QStringLiteral("07"));
-    EXPECT_EQ(values->value(2), QStringLiteral("7")) << "normalizing was not left switched off";
+    showMarket();
+    ASSERT_GE(values.itemCount(), 3);
+    values.setValue(2, QStringLiteral("07"));
+    EXPECT_EQ(values.value(2), QStringLiteral("7")) << "normalizing was not left switched off";
 }
 
 } // namespace

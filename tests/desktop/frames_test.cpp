@@ -11,7 +11,6 @@
 #include <QAbstractNativeEventFilter>
 #include <QComboBox>
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -71,6 +70,12 @@ QString hex(WId id)
     return QStringLiteral("0x") + QString::number(id, 16);
 }
 
+QString xprop(const QWidget &window, const char *property)
+{
+    return run(QStringLiteral("xprop"),
+               {QStringLiteral("-id"), hex(window.winId()), QString::fromLatin1(property)});
+}
+
 int field(const QString &text, const char *name)
 {
     const QRegularExpressionMatch match =
@@ -101,21 +106,18 @@ Reported reported(const QWidget &window)
     Reported result{serverGeometry(id), {}};
     const QRegularExpressionMatch extents =
         QRegularExpression(QStringLiteral("= (\\d+), (\\d+), (\\d+), (\\d+)"))
-            .match(run(QStringLiteral("xprop"),
-                       {QStringLiteral("-id"), id, QStringLiteral("_NET_FRAME_EXTENTS")}));
+            .match(xprop(window, "_NET_FRAME_EXTENTS"));
     if (extents.hasMatch()) {
         result.frame = {extents.captured(1).toInt(), extents.captured(3).toInt(),
                         extents.captured(2).toInt(), extents.captured(4).toInt()};
         return result;
     }
+    const QString tree =
+        run(QStringLiteral("xwininfo"), {QStringLiteral("-tree"), QStringLiteral("-id"), id});
     const QRegularExpressionMatch parent =
-        QRegularExpression(QStringLiteral("Parent window id: (0x[0-9a-f]+)"))
-            .match(run(QStringLiteral("xwininfo"),
-                       {QStringLiteral("-tree"), QStringLiteral("-id"), id}));
+        QRegularExpression(QStringLiteral("Parent window id: (0x[0-9a-f]+)")).match(tree);
     const QRegularExpressionMatch root =
-        QRegularExpression(QStringLiteral("Root window id: (0x[0-9a-f]+)"))
-            .match(run(QStringLiteral("xwininfo"),
-                       {QStringLiteral("-tree"), QStringLiteral("-id"), id}));
+        QRegularExpression(QStringLiteral("Root window id: (0x[0-9a-f]+)")).match(tree);
     if (parent.hasMatch() && root.hasMatch() && parent.captured(1) != root.captured(1)) {
         const QRect frame = serverGeometry(parent.captured(1));
         result.frame = {result.client.left() - frame.left(), result.client.top() - frame.top(),
@@ -125,18 +127,25 @@ Reported reported(const QWidget &window)
     return result;
 }
 
+using Actions = std::set<std::string>;
+
 // The actions the window manager allows on a window (_NET_WM_ALLOWED_ACTIONS, without the
 // prefix); empty where it announces none.
-std::set<QString> allowedActions(const QWidget &window)
+Actions allowedActions(const QWidget &window)
 {
-    const QString text = run(QStringLiteral("xprop"), {QStringLiteral("-id"), hex(window.winId()),
-                                                       QStringLiteral("_NET_WM_ALLOWED_ACTIONS")});
-    std::set<QString> actions;
-    QRegularExpressionMatchIterator it =
-        QRegularExpression(QStringLiteral("_NET_WM_ACTION_(\\w+)")).globalMatch(text);
+    Actions actions;
+    QRegularExpressionMatchIterator it = QRegularExpression(QStringLiteral("_NET_WM_ACTION_(\\w+)"))
+                                             .globalMatch(xprop(window, "_NET_WM_ALLOWED_ACTIONS"));
     while (it.hasNext())
-        actions.insert(it.next().captured(1));
+        actions.insert(it.next().captured(1).toStdString());
     return actions;
+}
+
+// The window an event of that type is about.
+template<typename Event>
+xcb_window_t windowOf(const xcb_generic_event_t *event)
+{
+    return reinterpret_cast<const Event *>(event)->window;
 }
 
 // Every place where the X server showed the window's client, sampled at each event about the
@@ -152,39 +161,19 @@ public:
     }
     ~PlaceWatch() override { QCoreApplication::instance()->removeNativeEventFilter(this); }
 
-    // The places it was shown at other than the final one.
-    QList<QPoint> strayPlaces(QPoint final) const
-    {
-        QList<QPoint> stray;
-        for (const QPoint &place : m_places)
-            if (place != final)
-                stray.append(place);
-        return stray;
-    }
+    const QList<QPoint> &places() const { return m_places; }
 
     bool nativeEventFilter(const QByteArray &, void *message, qintptr *) override
     {
         const auto *event = static_cast<const xcb_generic_event_t *>(message);
-        xcb_window_t about = XCB_WINDOW_NONE;
-        switch (event->response_type & 0x7f) {
-        case XCB_EXPOSE:
-            about = reinterpret_cast<const xcb_expose_event_t *>(event)->window;
-            break;
-        case XCB_CONFIGURE_NOTIFY:
-            about = reinterpret_cast<const xcb_configure_notify_event_t *>(event)->window;
-            break;
-        case XCB_MAP_NOTIFY:
-            about = reinterpret_cast<const xcb_map_notify_event_t *>(event)->window;
-            break;
-        case XCB_REPARENT_NOTIFY:
-            about = reinterpret_cast<const xcb_reparent_notify_event_t *>(event)->window;
-            break;
-        case XCB_PROPERTY_NOTIFY:
-            about = reinterpret_cast<const xcb_property_notify_event_t *>(event)->window;
-            break;
-        default:
-            break;
-        }
+        const std::uint8_t type = event->response_type & 0x7f;
+        const xcb_window_t about =
+            type == XCB_EXPOSE             ? windowOf<xcb_expose_event_t>(event)
+            : type == XCB_CONFIGURE_NOTIFY ? windowOf<xcb_configure_notify_event_t>(event)
+            : type == XCB_MAP_NOTIFY       ? windowOf<xcb_map_notify_event_t>(event)
+            : type == XCB_REPARENT_NOTIFY  ? windowOf<xcb_reparent_notify_event_t>(event)
+            : type == XCB_PROPERTY_NOTIFY  ? windowOf<xcb_property_notify_event_t>(event)
+                                           : xcb_window_t{XCB_WINDOW_NONE};
         if (about == m_window)
             sample();
         return false;
@@ -227,15 +216,9 @@ Reported waitFramed(QWidget &window)
         ADD_FAILURE() << who << " was never exposed";
         return {};
     }
-    Reported seen = reported(window);
     if (windowManagerRuns()) {
-        QElapsedTimer waited;
-        waited.start();
-        while (seen.frame.isNull() && waited.elapsed() < 10000) {
-            QTest::qWait(100);
-            seen = reported(window);
-        }
-        EXPECT_FALSE(seen.frame.isNull()) << who << " was never framed";
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !reported(window).frame.isNull(); }, 10000))
+            << who << " was never framed";
     }
     QTest::qWait(400);
     return reported(window);
@@ -248,29 +231,28 @@ void expectNoStrayPlace(const PlaceWatch &watch, const QWidget &window)
     // client asked to be, before it moves its frame there; nothing a client sends changes that.
     if (windowManager() == QLatin1String("kwin"))
         return;
-    EXPECT_EQ(watch.strayPlaces(reported(window).client.topLeft()), QList<QPoint>{})
-        << name(window) << " was seen elsewhere first";
+    QList<QPoint> stray = watch.places();
+    stray.removeAll(reported(window).client.topLeft());
+    EXPECT_EQ(stray, QList<QPoint>{}) << name(window) << " was seen elsewhere first";
 }
 
 // Actions a manager allows whatever the Motif hints say: openbox keeps close and minimise
 // ("don't let mwm hints kill any buttons"), xfwm4 keeps close, kwin reads only move, resize and
 // close from them; a resizable window can be maximised under openbox, kwin and fluxbox.
-std::set<QString> imposedActions(const QWidget &window)
+Actions imposedActions(const QWidget &window)
 {
     const QString wm = windowManager();
     const bool resizable = window.minimumSize() != window.maximumSize();
-    std::set<QString> imposed;
+    Actions imposed;
     if (wm == QLatin1String("openbox"))
-        imposed = {QStringLiteral("CLOSE"), QStringLiteral("MINIMIZE")};
+        imposed = {"CLOSE", "MINIMIZE"};
     else if (wm == QLatin1String("xfwm4"))
-        imposed = {QStringLiteral("CLOSE")};
+        imposed = {"CLOSE"};
     else if (wm == QLatin1String("kwin"))
-        imposed = {QStringLiteral("MINIMIZE")};
+        imposed = {"MINIMIZE"};
     if (resizable && (wm == QLatin1String("openbox") || wm == QLatin1String("kwin") ||
-                      wm == QLatin1String("fluxbox"))) {
-        imposed.insert(QStringLiteral("MAXIMIZE_HORZ"));
-        imposed.insert(QStringLiteral("MAXIMIZE_VERT"));
-    }
+                      wm == QLatin1String("fluxbox")))
+        imposed.insert({"MAXIMIZE_HORZ", "MAXIMIZE_VERT"});
     return imposed;
 }
 
@@ -280,47 +262,31 @@ std::set<QString> imposedActions(const QWidget &window)
 void waitWithdrawn(const QWidget &window)
 {
     const auto withdrawn = [&] {
-        const QString state =
-            run(QStringLiteral("xprop"),
-                {QStringLiteral("-id"), hex(window.winId()), QStringLiteral("WM_STATE")});
+        const QString state = xprop(window, "WM_STATE");
         return !state.contains(QLatin1String("Normal")) && !state.contains(QLatin1String("Iconic"));
     };
     EXPECT_TRUE(QTest::qWaitFor(withdrawn, 10000)) << name(window) << " was never withdrawn";
 }
 
-// Title-bar functions each window has where the manager announces the allowed actions.
-void expectActions(const QWidget &window, const std::set<QString> &wanted,
-                   const std::set<QString> &unwanted)
+// Title-bar functions each window has where the manager announces the allowed actions; no
+// window may be maximised.
+void expectActions(const QWidget &window, const Actions &wanted, Actions unwanted)
 {
-    const std::set<QString> allowed = allowedActions(window);
+    const Actions allowed = allowedActions(window);
     if (allowed.empty())
         return;
     // What the window asked for, in the failure message.
-    const std::string asked =
-        run(QStringLiteral("xprop"),
-            {QStringLiteral("-id"), hex(window.winId()), QStringLiteral("_MOTIF_WM_HINTS")})
-            .trimmed()
-            .toStdString();
-    for (const QString &action : wanted)
-        EXPECT_TRUE(allowed.count(action))
-            << name(window) << " lacks " << action.toStdString() << "; " << asked;
-    const std::set<QString> imposed = imposedActions(window);
-    for (const QString &action : unwanted) {
+    const std::string asked = xprop(window, "_MOTIF_WM_HINTS").trimmed().toStdString();
+    for (const std::string &action : wanted)
+        EXPECT_TRUE(allowed.count(action)) << name(window) << " lacks " << action << "; " << asked;
+    unwanted.insert({"MAXIMIZE_HORZ", "MAXIMIZE_VERT"});
+    const Actions imposed = imposedActions(window);
+    for (const std::string &action : unwanted) {
         if (!imposed.count(action)) {
             EXPECT_FALSE(allowed.count(action))
-                << name(window) << " allows " << action.toStdString() << "; " << asked;
+                << name(window) << " allows " << action << "; " << asked;
         }
     }
-}
-
-const std::set<QString> Maximise = {QStringLiteral("MAXIMIZE_HORZ"),
-                                    QStringLiteral("MAXIMIZE_VERT")};
-
-std::set<QString> with(std::set<QString> set, std::initializer_list<const char *> more)
-{
-    for (const char *action : more)
-        set.insert(QString::fromLatin1(action));
-    return set;
 }
 
 class Frames : public ::testing::Test
@@ -333,17 +299,14 @@ protected:
         main = waitFramed(*editor.main);
     }
 
-    // Opens an editor through its ellipsis button and reads it once it is framed.
-    struct Opened
-    {
-        Reported seen;
-        int cancelLeft = -1;
-        int cancelWidth = 0;
-    };
+    TInspectForm &inspector() { return *editor.inspector; }
 
-    Opened openEditor(QWidget &expected)
+    // Opens a value editor through its ellipsis button and checks it once it is framed: it stands
+    // beside the inspector, its cancel button centred or 6 pixels from its right edge.
+    void openEditor(QWidget &expected, bool cancelCentred)
     {
-        Opened opened;
+        const QRect inspectorFrame = reported(inspector()).outer();
+        const int cellPanelTop = inspector().CellPanel->mapTo(&inspector(), QPoint()).y();
         PlaceWatch watch(expected);
         QTimer::singleShot(0, [&] {
             auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
@@ -351,39 +314,23 @@ protected:
                 ADD_FAILURE() << "no editor opened";
                 return;
             }
-            opened.seen = waitFramed(*dialog);
+            const Reported seen = waitFramed(*dialog);
+            const QRect outer = seen.outer();
+            EXPECT_EQ(outer.topLeft(),
+                      QPoint(inspectorFrame.left() + inspectorFrame.width() - 4,
+                             inspectorFrame.top() + cellPanelTop + 85 - outer.height() / 2))
+                << "frame " << seen.frame.left() << "," << seen.frame.right() << ","
+                << seen.frame.top() << "," << seen.frame.bottom();
             const auto *cancel = dialog->findChild<QPushButton *>(QStringLiteral("CancelButton"));
-            opened.cancelLeft = cancel->x();
-            opened.cancelWidth = cancel->width();
+            EXPECT_EQ(cancel->x(),
+                      cancelCentred ? outer.width() / 2 : outer.width() - cancel->width() - 6);
             expectNoStrayPlace(watch, *dialog);
             // A close box that cancels; no minimise, maximise or resizing.
-            expectActions(*dialog, {QStringLiteral("MOVE"), QStringLiteral("CLOSE")},
-                          with(Maximise, {"MINIMIZE", "RESIZE"}));
+            expectActions(*dialog, {"MOVE", "CLOSE"}, {"MINIMIZE", "RESIZE"});
             dialog->reject();
         });
         inspector().CommonValueListEditButtonClick();
         waitWithdrawn(expected);
-        return opened;
-    }
-
-    TInspectForm &inspector() { return *editor.inspector; }
-
-    // Where a value editor of that outer height has to stand beside the inspector.
-    QPoint besideTheInspector(int editorOuterHeight)
-    {
-        const QRect frame = reported(inspector()).outer();
-        const int cellPanelTop = inspector().CellPanel->mapTo(&inspector(), QPoint()).y();
-        return {frame.left() + frame.width() - 4,
-                frame.top() + cellPanelTop + 85 - editorOuterHeight / 2};
-    }
-
-    void expectBesideTheInspector(const Opened &opened, int opening)
-    {
-        const QRect outer = opened.seen.outer();
-        EXPECT_EQ(outer.topLeft(), besideTheInspector(outer.height()))
-            << "opening " << opening << ", frame " << opened.seen.frame.left() << ","
-            << opened.seen.frame.right() << "," << opened.seen.frame.top() << ","
-            << opened.seen.frame.bottom();
     }
 
     Editor editor;
@@ -408,9 +355,7 @@ TEST_F(Frames, MainWindowHoldsItsOuterHeightAndPosition)
     EXPECT_EQ(editor.sheet()->geometry(), QRect(5, 5, 994, panel->height() - 10));
     EXPECT_EQ(editor.foreground().size(), QSize(994, panel->height() - 10));
     // System menu, minimise and close; no maximise, no resizing.
-    expectActions(window,
-                  {QStringLiteral("MOVE"), QStringLiteral("MINIMIZE"), QStringLiteral("CLOSE")},
-                  with(Maximise, {"RESIZE"}));
+    expectActions(window, {"MOVE", "MINIMIZE", "CLOSE"}, {"RESIZE"});
 
     // Later events do not move it off the rule.
     QTest::qWait(300);
@@ -428,8 +373,7 @@ TEST_F(Frames, InspectorFillsTheRoomLeftOfTheMainWindow)
         EXPECT_EQ(inspector().ComboBox->width(), outer.width() - 8);
         expectNoStrayPlace(watch, inspector());
         // Resizable by its frame; no close, minimise or maximise.
-        expectActions(inspector(), {QStringLiteral("MOVE"), QStringLiteral("RESIZE")},
-                      with(Maximise, {"CLOSE", "MINIMIZE"}));
+        expectActions(inspector(), {"MOVE", "RESIZE"}, {"CLOSE", "MINIMIZE"});
         editor.main->AttributeInspectClick();
         ASSERT_FALSE(inspector().isVisible());
         waitWithdrawn(inspector());
@@ -448,8 +392,7 @@ TEST_F(Frames, AboutBoxIsCentredByItsOuterFrame)
         EXPECT_EQ(outer.top(), (1024 - outer.height()) / 2) << "opening " << opening;
         expectNoStrayPlace(watch, *editor.about);
         // No buttons at all.
-        expectActions(*editor.about, {QStringLiteral("MOVE")},
-                      with(Maximise, {"CLOSE", "MINIMIZE", "RESIZE"}));
+        expectActions(*editor.about, {"MOVE"}, {"CLOSE", "MINIMIZE", "RESIZE"});
         editor.about->OKButtonClick();
         ASSERT_FALSE(editor.about->isVisible());
         waitWithdrawn(*editor.about);
@@ -458,30 +401,18 @@ TEST_F(Frames, AboutBoxIsCentredByItsOuterFrame)
 
 TEST_F(Frames, ValueEditorsOpenBesideTheInspector)
 {
-    editor.place(PaletteButton::TextTBtn, 2, 3);
-    const QRect inspectorOuter = waitFramed(inspector()).outer();
-    EXPECT_EQ(inspectorOuter.topLeft(), QPoint(0, 446));
-    for (const int opening : {1, 2}) {
-        SCOPED_TRACE(testing::Message() << "opening " << opening);
-        const Opened lines = openEditor(*editor.lines);
-        expectBesideTheInspector(lines, opening);
-        EXPECT_EQ(lines.cancelLeft, lines.seen.outer().width() / 2);
-    }
-
-    editor.place(PaletteButton::HistoryTBtn, 6, 3);
-    for (const int opening : {1, 2}) {
-        SCOPED_TRACE(testing::Message() << "opening " << opening);
-        const Opened data = openEditor(*editor.data);
-        expectBesideTheInspector(data, opening);
-        EXPECT_EQ(data.cancelLeft, data.seen.outer().width() - data.cancelWidth - 6);
+    // The text element's lines editor, then the history's data table.
+    for (const bool lines : {true, false}) {
+        editor.place(lines ? PaletteButton::TextTBtn : PaletteButton::HistoryTBtn, lines ? 2 : 6,
+                     3);
+        EXPECT_EQ(waitFramed(inspector()).outer().topLeft(), QPoint(0, 446));
+        for (const int opening : {1, 2}) {
+            SCOPED_TRACE(testing::Message()
+                         << (lines ? "lines" : "data") << ", opening " << opening);
+            openEditor(lines ? static_cast<QWidget &>(*editor.lines) : *editor.data, lines);
+        }
     }
 }
-
-} // namespace
-} // namespace talvex::test
-
-namespace talvex::test {
-namespace {
 
 // A Wayland desktop with Xwayland (Weston): the editor takes X11 on its own, and the windows
 // keep the sizes their rules give in the frames the manager reports. Weston places the windows

@@ -61,8 +61,7 @@ constexpr std::array<int, PropertyCount> KindsPerProperty{
     /* 50 */   0,   6,   4,   2};
 // clang-format on
 
-class PropertyUseTest : public ::testing::TestWithParam<int>
-{};
+using PropertyUseTest = ::testing::TestWithParam<int>;
 
 TEST_P(PropertyUseTest, KindCount)
 {
@@ -105,8 +104,7 @@ struct CellLayout
     std::string caseName() const { return test::words("class", toolClass); }
 };
 
-class CellLayoutTest : public ::testing::TestWithParam<CellLayout>
-{};
+using CellLayoutTest = ::testing::TestWithParam<CellLayout>;
 
 TEST_P(CellLayoutTest, TilesByPosition)
 {
@@ -281,8 +279,7 @@ TEST(CatalogueRules, DefaultsFitTheirValueType)
 
 // --- Registration and build --------------------------------------------------------------------
 
-class DefaultCutTest : public ::testing::TestWithParam<std::pair<std::string, std::string>>
-{};
+using DefaultCutTest = ::testing::TestWithParam<std::pair<std::string, std::string>>;
 
 TEST_P(DefaultCutTest, KeepsTwentyCharacters)
 {

@@ -13,23 +13,24 @@ namespace {
 
 Category category(std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h)
 {
-    Category c;
-    c.name = "Markt";
-    c.x = x;
-    c.y = y;
-    c.width = w;
-    c.height = h;
-    return c;
+    return {"Markt", x, y, w, h};
 }
 
-// Allocates and fills slots the way placing does.
-void placeElements(ElementTable &table, int count)
+// Allocates and fills slots the way placing does; skip is handed out but left free.
+void placeElements(ElementTable &table, int count, int skip = 0)
 {
     for (int i = 0; i < count; ++i) {
         const std::uint16_t n = table.AllocateElementNumber();
-        InitElementRecord(table.at(n), category(1, 1, 1, 1), n);
+        if (n != skip)
+            InitElementRecord(table.at(n), category(1, 1, 1, 1), n);
     }
 }
+
+// A table as the model starts it.
+struct InitTable : ElementTable
+{
+    InitTable() { InitElementTable(); }
+};
 
 struct PixelRectCase
 {
@@ -39,8 +40,7 @@ struct PixelRectCase
     std::string caseName() const { return test::words(x, y, w, "x", h); }
 };
 
-class PixelRectTest : public ::testing::TestWithParam<PixelRectCase>
-{};
+using PixelRectTest = ::testing::TestWithParam<PixelRectCase>;
 
 } // namespace
 
@@ -70,11 +70,7 @@ TEST(PixelRect, OverflowIsAModelError)
 
 TEST(InitElementRecord, CopiesTheHeadAndLeavesNoSharedText)
 {
-    Category templ = category(3, 2, 5, 1);
-    templ.orientation = Horizontal;
-    templ.orientable = 1;
-    templ.firstKind = 215;
-    templ.lastKind = 224;
+    Category templ{"Markt", 3, 2, 5, 1, Horizontal, 1, 215, 224};
     Element record;
     record.spare = 77;
     InitElementRecord(record, templ, 7);
@@ -100,17 +96,10 @@ TEST(InitElementRecord, OverflowLeavesTheRecordUntouched)
 
 TEST(ElementTable, EverySlotHoldsTheSheetAfterInit)
 {
-    ElementTable table;
-    table.InitElementTable();
+    InitTable table;
     for (int n : {0, 1, 774, LastElementNumber}) {
         const Element &slot = table.at(n);
-        EXPECT_EQ(slot.head.name, "Zeichenfläche") << n;
-        EXPECT_EQ(slot.head.x, 1);
-        EXPECT_EQ(slot.head.y, 1);
-        EXPECT_EQ(slot.head.width, 43);
-        EXPECT_EQ(slot.head.height, 36);
-        EXPECT_EQ(slot.head.orientation, 0);
-        EXPECT_EQ(slot.head.firstKind, 0);
+        EXPECT_EQ(slot.head, (Category{"Zeichenfläche", 1, 1, 43, 36})) << n;
         EXPECT_EQ(slot.number, 0);
         EXPECT_EQ(slot.pixelRect(), (PixelRect{0, 0, 1031, 863}));
         EXPECT_EQ(slot.spare, 0);
@@ -120,8 +109,7 @@ TEST(ElementTable, EverySlotHoldsTheSheetAfterInit)
 
 TEST(ElementTable, AccessOutsideTheTableIsAModelError)
 {
-    ElementTable table;
-    table.InitElementTable();
+    InitTable table;
     EXPECT_THROW(table.at(-1), ModelError);
     EXPECT_THROW(table.at(ElementSlotCount), ModelError);
     EXPECT_NO_THROW(table.at(LastElementNumber));
@@ -129,22 +117,19 @@ TEST(ElementTable, AccessOutsideTheTableIsAModelError)
 
 TEST(ElementTable, AllocatesInOrderUpToTheLastSlot)
 {
-    ElementTable table;
-    table.InitElementTable();
+    InitTable table;
     EXPECT_EQ(table.AllocateElementNumber(), 1);
     EXPECT_EQ(table.AllocateElementNumber(), 2);
     EXPECT_EQ(table.AllocateElementNumber(), 3);
 
-    ElementTable full;
-    full.InitElementTable();
+    InitTable full;
     placeElements(full, LastElementNumber - 1);
     EXPECT_EQ(full.AllocateElementNumber(), LastElementNumber);
 }
 
 TEST(ElementTable, ReinitRestartsTheCursor)
 {
-    ElementTable table;
-    table.InitElementTable();
+    InitTable table;
     placeElements(table, 5);
     table.InitElementTable();
     EXPECT_EQ(table.AllocateElementNumber(), 1);
@@ -154,13 +139,8 @@ TEST(ElementTable, ReinitRestartsTheCursor)
 TEST(ElementTable, AfterTheLastSlotAFreeSlotIsReused)
 {
     // A slot that was handed out but never filled counts as free on the second round.
-    ElementTable table;
-    table.InitElementTable();
-    for (int i = 0; i < LastElementNumber; ++i) {
-        const std::uint16_t n = table.AllocateElementNumber();
-        if (n != 100)
-            InitElementRecord(table.at(n), category(1, 1, 1, 1), n);
-    }
+    InitTable table;
+    placeElements(table, LastElementNumber, 100);
     EXPECT_EQ(table.AllocateElementNumber(), 100);
 }
 
@@ -168,8 +148,7 @@ TEST(ElementTableDeathTest, TheAllocationAfterAFullTableEndsWithExitCode3)
 {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     auto fillAndOverflow = [] {
-        ElementTable table;
-        table.InitElementTable();
+        InitTable table;
         placeElements(table, LastElementNumber);
         table.AllocateElementNumber();
     };

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <tuple>
 
 using namespace talvex;
 
@@ -23,21 +24,17 @@ struct SheetCase
     std::string caseName() const { return test::words(panelWidth, "x", panelHeight); }
 };
 
-class SheetSize : public ::testing::TestWithParam<SheetCase>
-{};
+using SheetSize = ::testing::TestWithParam<SheetCase>;
 
 TEST_P(SheetSize, CountsOuterCellsAndShrinksTheImage)
 {
     const SheetCase &c = GetParam();
     const SheetGeometry sheet = sheetGeometry(c.panelWidth, c.panelHeight);
-    EXPECT_EQ(sheet.columns, c.columns);
-    EXPECT_EQ(sheet.rows, c.rows);
-    EXPECT_EQ(sheet.imageLeft, 5);
-    EXPECT_EQ(sheet.imageTop, 5);
-    EXPECT_EQ(sheet.imageWidth, c.imageWidth);
-    EXPECT_EQ(sheet.imageHeight, c.imageHeight);
-    EXPECT_EQ(sheet.horizontalError, c.horizontalError);
-    EXPECT_EQ(sheet.verticalError, c.verticalError);
+    EXPECT_EQ(std::tuple(sheet.columns, sheet.rows, sheet.imageLeft, sheet.imageTop,
+                         sheet.imageWidth, sheet.imageHeight, sheet.horizontalError,
+                         sheet.verticalError),
+              std::tuple(c.columns, c.rows, 5, 5, c.imageWidth, c.imageHeight,
+                         std::string(c.horizontalError), std::string(c.verticalError)));
     EXPECT_EQ(sheet.fits(), !*c.horizontalError && !*c.verticalError);
 }
 
@@ -81,29 +78,14 @@ constexpr FrameExtents Openbox{1, 20, 1, 5};
 constexpr FrameExtents OpenboxFixed{1, 20, 1, 1};
 constexpr FrameExtents NoFrame{};
 
-struct MainHeightCase
+TEST(MainClientHeight, FollowsTheFrameOrKeepsTheDesign)
 {
-    FrameExtents frame;
-    int clientHeight;
-
-    std::string caseName() const { return test::words(frame.top, frame.bottom); }
-};
-
-class MainClientHeight : public ::testing::TestWithParam<MainHeightCase>
-{};
-
-TEST_P(MainClientHeight, FollowsTheFrameOrKeepsTheDesign)
-{
-    const MainHeightCase &c = GetParam();
-    EXPECT_EQ(mainClientHeight(957, c.frame, 927), c.clientHeight);
+    EXPECT_EQ(mainClientHeight(957, NoFrame, 927), 927);
+    EXPECT_EQ(mainClientHeight(957, OpenboxFixed, 927), 936);
+    EXPECT_EQ(mainClientHeight(957, Openbox, 927), 932);
+    EXPECT_EQ(mainClientHeight(957, {4, 26, 4, 4}, 927), 927);
+    EXPECT_EQ(mainClientHeight(957, {0, 1, 0, 0}, 927), 956);
 }
-
-TALVEX_INSTANTIATE_NAMED(Frames, MainClientHeight,
-                         ::testing::Values(MainHeightCase{NoFrame, 927},
-                                           MainHeightCase{OpenboxFixed, 936},
-                                           MainHeightCase{Openbox, 932},
-                                           MainHeightCase{{4, 26, 4, 4}, 927},
-                                           MainHeightCase{{0, 1, 0, 0}, 956}));
 
 TEST(OuterSizes, ClientIsTheOuterLessBothSides)
 {
@@ -125,31 +107,20 @@ TEST(OuterSizes, CentredByTheOuterFrame)
     EXPECT_EQ(centredOuterStart(300, 301), 0);
 }
 
-struct LabelCase
+TEST(LabelLeft, MovesLeftOnlyAsFarAsTheTextNeeds)
 {
-    int designLeft, textWidth, parentWidth, left;
-};
-
-class LabelLeft : public ::testing::TestWithParam<LabelCase>
-{};
-
-TEST_P(LabelLeft, MovesLeftOnlyAsFarAsTheTextNeeds)
-{
-    const LabelCase &c = GetParam();
-    EXPECT_EQ(fittedLeft(c.designLeft, c.textWidth, c.parentWidth), c.left);
+    const int max = std::numeric_limits<int>::max();
+    const int min = std::numeric_limits<int>::min();
+    EXPECT_EQ(fittedLeft(767, 41, 809), 767); // "Aufheber" in Arial-like metrics fits
+    EXPECT_EQ(fittedLeft(767, 42, 809), 767); // ends on the parent's last pixel
+    EXPECT_EQ(fittedLeft(767, 45, 809), 764); // one pixel too wide: moves by one
+    EXPECT_EQ(fittedLeft(4, 40, 809), 4);
+    EXPECT_EQ(fittedLeft(0, 900, 809), 0); // wider than all
+    EXPECT_EQ(fittedLeft(-3, 10, 809), 0);
+    EXPECT_EQ(fittedLeft(max, 1, max), max - 1);
+    EXPECT_EQ(fittedLeft(5, min, 10), 5);
+    EXPECT_EQ(fittedLeft(max, max, min), 0);
 }
-
-constexpr int IntMax = std::numeric_limits<int>::max();
-constexpr int IntMin = std::numeric_limits<int>::min();
-
-INSTANTIATE_TEST_SUITE_P(
-    Labels, LabelLeft,
-    ::testing::Values(LabelCase{767, 41, 809, 767}, // "Aufheber" in Arial-like metrics fits
-                      LabelCase{767, 42, 809, 767}, // ends on the parent's last pixel
-                      LabelCase{767, 45, 809, 764}, // one pixel too wide: moves by one
-                      LabelCase{4, 40, 809, 4}, LabelCase{0, 900, 809, 0}, // wider than all
-                      LabelCase{-3, 10, 809, 0}, LabelCase{IntMax, 1, IntMax, IntMax - 1},
-                      LabelCase{5, IntMin, 10, 5}, LabelCase{IntMax, IntMax, IntMin, 0}));
 
 TEST(OuterSizes, InspectorReachesTheMainWindow)
 {
@@ -164,11 +135,9 @@ TEST(OuterSizes, InspectorReachesTheMainWindow)
 
 TEST(CornerMarks, CentredOnTheCornersInOrder)
 {
-    const std::array<PixelRect, 4> marks = cornerMarks({48, 24, 167, 47});
-    EXPECT_EQ(marks[0], (PixelRect{47, 23, 49, 25}));
-    EXPECT_EQ(marks[1], (PixelRect{166, 23, 168, 25}));
-    EXPECT_EQ(marks[2], (PixelRect{166, 46, 168, 48}));
-    EXPECT_EQ(marks[3], (PixelRect{47, 46, 49, 48}));
+    EXPECT_EQ(cornerMarks({48, 24, 167, 47}),
+              (std::array<PixelRect, 4>{PixelRect{47, 23, 49, 25}, PixelRect{166, 23, 168, 25},
+                                        PixelRect{166, 46, 168, 48}, PixelRect{47, 46, 49, 48}}));
 }
 
 TEST(CornerMarks, TopLeftOfTheSheetReachesOutside)
@@ -190,23 +159,18 @@ struct LayoutCase
     std::string caseName() const { return test::words("window", windowWidth); }
 };
 
-class InspectorColumns : public ::testing::TestWithParam<LayoutCase>
-{};
+using InspectorColumns = ::testing::TestWithParam<LayoutCase>;
 
 TEST_P(InspectorColumns, HalvesThePanel)
 {
     const LayoutCase &c = GetParam();
-    const InspectorLayout got =
-        inspectorLayout(c.windowWidth, c.panelWidth, c.elementListWidth, c.commonListWidth);
-    const InspectorLayout &e = c.expected;
-    EXPECT_EQ(got.comboBoxWidth, e.comboBoxWidth);
-    EXPECT_EQ(got.elementKeyWidth, e.elementKeyWidth);
-    EXPECT_EQ(got.elementValueWidth, e.elementValueWidth);
-    EXPECT_EQ(got.commonKeyWidth, e.commonKeyWidth);
-    EXPECT_EQ(got.commonValueWidth, e.commonValueWidth);
-    EXPECT_EQ(got.cellImgLeft, e.cellImgLeft);
-    EXPECT_EQ(got.cellKeyWidth, e.cellKeyWidth);
-    EXPECT_EQ(got.cellValueWidth, e.cellValueWidth);
+    const auto widths = [](const InspectorLayout &l) {
+        return std::tuple(l.comboBoxWidth, l.elementKeyWidth, l.elementValueWidth, l.commonKeyWidth,
+                          l.commonValueWidth, l.cellImgLeft, l.cellKeyWidth, l.cellValueWidth);
+    };
+    EXPECT_EQ(
+        widths(inspectorLayout(c.windowWidth, c.panelWidth, c.elementListWidth, c.commonListWidth)),
+        widths(c.expected));
 }
 
 TALVEX_INSTANTIATE_NAMED(
@@ -221,8 +185,7 @@ TALVEX_INSTANTIATE_NAMED(
 TEST(EditorPosition, BesideTheInspector)
 {
     const EditorPosition at = editorPosition(0, 446, 141, 143, 190);
-    EXPECT_EQ(at.left, 137);
-    EXPECT_EQ(at.top, 579);
+    EXPECT_EQ(std::pair(at.left, at.top), std::pair(137, 579));
     EXPECT_EQ(editorPosition(10, 0, 100, 50, 191).top, 40);
     EXPECT_THROW(editorPosition(std::numeric_limits<int>::max(), 0, 10, 0, 0), ModelError);
 }

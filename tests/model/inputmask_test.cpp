@@ -19,8 +19,7 @@ void PrintTo(const MaskCase &c, std::ostream *out)
     *out << '"' << c.ours << '"';
 }
 
-class ToQtInputMask : public ::testing::TestWithParam<MaskCase>
-{};
+using ToQtInputMask = ::testing::TestWithParam<MaskCase>;
 
 TEST_P(ToQtInputMask, Translates)
 {

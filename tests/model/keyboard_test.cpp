@@ -74,8 +74,7 @@ TEST(SheetTexts, PositionsEntriesAndTheCoveringElement)
     EXPECT_EQ(cellPositionText(3, 2), "Spalte 3, Zeile 2");
     EXPECT_TRUE(placedElementNumbers(model.elements).empty());
 
-    ToolClassTable &classes = model.toolClasses;
-    PaletteState palette(classes);
+    PaletteState palette(model.toolClasses);
     palette.ChooseTool(PaletteButton::MarketTBtn);
     palette.OrientClick();
     const std::optional<PlacedElement> placed =

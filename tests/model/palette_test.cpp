@@ -33,6 +33,20 @@ const char *const KindHints[] = {"Leiterart: Zahlenwerte", "Leiterart: Verteilun
 class Palette : public ::testing::Test
 {
 protected:
+    std::pair<int, int> outline() const
+    {
+        return {palette.outlineWidth(), palette.outlineHeight()};
+    }
+
+    // The pointer tool after a placing tool ended: "kein Element", nothing preselected.
+    void expectPointerTool() const
+    {
+        EXPECT_EQ(pressedButton(palette), B::PointerTBtn);
+        EXPECT_EQ(palette.chosenToolClass(), PointerToolClass);
+        EXPECT_EQ(palette.chosenCategory().name, "kein Element");
+        EXPECT_EQ(palette.statusText(), "kein Element vorgewählt");
+    }
+
     ToolClassTable table;
     PaletteState palette{table};
 };
@@ -55,8 +69,7 @@ TEST_P(ConductorKind, EachEnabledToolPreselectsItsClass)
         EXPECT_EQ(pressedButton(palette), tool.button);
         EXPECT_EQ(palette.chosenToolClass(), ToolClassOf(tool.button));
         EXPECT_EQ(palette.chosenCategory(), table.templateOf(ToolClassOf(tool.button)));
-        EXPECT_EQ(palette.outlineWidth(), tool.width);
-        EXPECT_EQ(palette.outlineHeight(), tool.height);
+        EXPECT_EQ(outline(), std::pair(tool.width, tool.height));
         EXPECT_FALSE(palette.pointerToolActive());
     }
 }
@@ -106,8 +119,7 @@ TEST_F(Palette, StartState)
     EXPECT_TRUE(palette.pointerToolActive());
     EXPECT_EQ(palette.chosenToolClass(), 0);
     EXPECT_EQ(palette.chosenCategory(), table.templateOf(PointerToolClass));
-    EXPECT_EQ(palette.outlineWidth(), 0);
-    EXPECT_EQ(palette.outlineHeight(), 0);
+    EXPECT_EQ(outline(), std::pair(0, 0));
     EXPECT_EQ(palette.conductorKind(), Distributions);
     EXPECT_FALSE(palette.isEnabled(B::DynInputTBtn));
     EXPECT_TRUE(palette.isEnabled(B::AllDistribTBtn));
@@ -126,12 +138,8 @@ TEST_F(Palette, PointerClickEndsAPlacingTool)
 {
     palette.ChooseTool(B::MarketTBtn);
     EXPECT_TRUE(palette.ChooseTool(B::PointerTBtn));
-    EXPECT_EQ(pressedButton(palette), B::PointerTBtn);
-    EXPECT_EQ(palette.chosenToolClass(), PointerToolClass);
-    EXPECT_EQ(palette.chosenCategory().name, "kein Element");
-    EXPECT_EQ(palette.outlineWidth(), 0);
-    EXPECT_EQ(palette.outlineHeight(), 0);
-    EXPECT_EQ(palette.statusText(), "kein Element vorgewählt");
+    expectPointerTool();
+    EXPECT_EQ(outline(), std::pair(0, 0));
 }
 
 TEST_F(Palette, ConductorKindEndsAPlacingToolAndReleasesADisabledButton)
@@ -141,10 +149,8 @@ TEST_F(Palette, ConductorKindEndsAPlacingToolAndReleasesADisabledButton)
     palette.chooseConductorKind(Distributions);
     EXPECT_FALSE(palette.isPressed(B::DynInputTBtn));
     EXPECT_FALSE(palette.isEnabled(B::DynInputTBtn));
-    EXPECT_EQ(pressedButton(palette), B::PointerTBtn);
-    EXPECT_EQ(palette.chosenToolClass(), PointerToolClass);
+    expectPointerTool();
     EXPECT_EQ(palette.outlineWidth(), 0);
-    EXPECT_EQ(palette.statusText(), "kein Element vorgewählt");
 }
 
 TEST_F(Palette, SameConductorKindStillEndsThePlacingTool)
@@ -184,10 +190,9 @@ TEST_F(Palette, TurningSwapsAndClickingThePressedButtonKeepsIt)
     palette.ChooseTool(B::MarketTBtn);
     EXPECT_TRUE(palette.OrientClick());
     EXPECT_EQ(palette.chosenCategory().orientation, Vertical);
-    EXPECT_EQ(palette.chosenCategory().width, 1);
-    EXPECT_EQ(palette.chosenCategory().height, 5);
-    EXPECT_EQ(palette.outlineWidth(), 1);
-    EXPECT_EQ(palette.outlineHeight(), 5);
+    EXPECT_EQ(std::pair(palette.chosenCategory().width, palette.chosenCategory().height),
+              std::pair(1, 5));
+    EXPECT_EQ(outline(), std::pair(1, 5));
     EXPECT_EQ(pressedButton(palette), B::MarketTBtn);
 
     EXPECT_TRUE(palette.ChooseTool(B::MarketTBtn));
@@ -196,8 +201,7 @@ TEST_F(Palette, TurningSwapsAndClickingThePressedButtonKeepsIt)
 
     palette.ChooseTool(B::PointerTBtn);
     palette.ChooseTool(B::MarketTBtn);
-    EXPECT_EQ(palette.outlineWidth(), 5);
-    EXPECT_EQ(palette.outlineHeight(), 1);
+    EXPECT_EQ(outline(), std::pair(5, 1));
     EXPECT_EQ(table.templateOf(15).width, 5);
 }
 
@@ -207,8 +211,7 @@ TEST_F(Palette, TurningTwiceRestoresTheHorizontalForm)
     palette.OrientClick();
     palette.OrientClick();
     EXPECT_EQ(palette.chosenCategory(), table.templateOf(16));
-    EXPECT_EQ(palette.outlineWidth(), 5);
-    EXPECT_EQ(palette.outlineHeight(), 1);
+    EXPECT_EQ(outline(), std::pair(5, 1));
 }
 
 TEST_F(Palette, TurningANonOrientableCategoryOnlyResetsTheOutline)
@@ -221,8 +224,7 @@ TEST_F(Palette, TurningANonOrientableCategoryOnlyResetsTheOutline)
     palette.ChooseTool(B::MarketTBtn);
     palette.returnToPointerTool();
     EXPECT_FALSE(palette.OrientClick());
-    EXPECT_EQ(palette.outlineWidth(), 0);
-    EXPECT_EQ(palette.outlineHeight(), 0);
+    EXPECT_EQ(outline(), std::pair(0, 0));
 }
 
 TEST_F(Palette, ReturnAfterPlacingKeepsTheOutline)
@@ -230,12 +232,8 @@ TEST_F(Palette, ReturnAfterPlacingKeepsTheOutline)
     palette.ChooseTool(B::MarketTBtn);
     palette.OrientClick();
     palette.returnToPointerTool();
-    EXPECT_EQ(pressedButton(palette), B::PointerTBtn);
-    EXPECT_EQ(palette.chosenToolClass(), PointerToolClass);
-    EXPECT_EQ(palette.chosenCategory().name, "kein Element");
-    EXPECT_EQ(palette.statusText(), "kein Element vorgewählt");
-    EXPECT_EQ(palette.outlineWidth(), 1);
-    EXPECT_EQ(palette.outlineHeight(), 5);
+    expectPointerTool();
+    EXPECT_EQ(outline(), std::pair(1, 5));
 
     // The placing tool is consumed: the same button now starts afresh.
     palette.ChooseTool(B::MarketTBtn);
@@ -266,8 +264,7 @@ TEST_F(Palette, ButtonsAndKindsOutsideTheRangesAreModelErrors)
 
 using Lowered = std::pair<std::string, std::string>;
 
-class LowerFirst : public ::testing::TestWithParam<Lowered>
-{};
+using LowerFirst = ::testing::TestWithParam<Lowered>;
 
 TEST_P(LowerFirst, LowersOnlyTheFirstCharacter)
 {

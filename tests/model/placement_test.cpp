@@ -42,12 +42,7 @@ void expectUnchanged(const ElementModel &model, const Snapshot &before)
 // out but left free.
 void fillTable(ElementTable &table, int skip = 0)
 {
-    Category head;
-    head.name = "Weiterleiter";
-    head.x = 1;
-    head.y = 1;
-    head.width = 1;
-    head.height = 1;
+    const Category head{"Weiterleiter", 1, 1, 1, 1};
     while (table.allocationCursor() < LastElementNumber) {
         const std::uint16_t n = table.AllocateElementNumber();
         if (n != skip)
@@ -132,8 +127,7 @@ TEST_P(Placed, FillsNumberRecordOccupancyAndTiles)
     EXPECT_EQ(record.number, 1);
     EXPECT_EQ(record.head, placed->category);
     EXPECT_EQ(record.head.name, templ.name);
-    EXPECT_EQ(record.head.x, c.cell.col0 + 1);
-    EXPECT_EQ(record.head.y, c.cell.row0 + 1);
+    EXPECT_EQ(std::pair(record.head.x, record.head.y), std::pair(c.cell.col0 + 1, c.cell.row0 + 1));
     EXPECT_EQ(record.head.orientation, c.orientation);
     EXPECT_EQ(record.head.firstKind, templ.firstKind);
     EXPECT_EQ(record.pixelRect(), c.rect);
@@ -154,8 +148,8 @@ TEST_P(Placed, FillsNumberRecordOccupancyAndTiles)
     EXPECT_EQ(cellsOf(0).size(), std::size_t{MaxColumns * MaxRows} - expected.size());
 
     // The chosen category keeps the cell of the element placed last.
-    EXPECT_EQ(palette.chosenCategory().x, record.head.x);
-    EXPECT_EQ(palette.chosenCategory().y, record.head.y);
+    EXPECT_EQ(std::pair(palette.chosenCategory().x, palette.chosenCategory().y),
+              std::pair(record.head.x, record.head.y));
 }
 
 TALVEX_INSTANTIATE_NAMED(

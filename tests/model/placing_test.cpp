@@ -17,21 +17,14 @@ constexpr int IntMin = std::numeric_limits<int>::min();
 
 Element element(std::uint16_t number, int x, int y, int width, int height)
 {
-    Category head;
-    head.name = "Markt";
-    head.x = x;
-    head.y = y;
-    head.width = width;
-    head.height = height;
     Element record;
-    InitElementRecord(record, head, number);
+    InitElementRecord(record, {"Markt", x, y, width, height}, number);
     return record;
 }
 
 // --- snapping to the nearest grid line ---
 
-class Snap : public ::testing::TestWithParam<std::pair<int, int>>
-{};
+using Snap = ::testing::TestWithParam<std::pair<int, int>>;
 
 TEST_P(Snap, RoundsToTheNearestLine)
 {
@@ -50,8 +43,7 @@ TALVEX_INSTANTIATE_NAMED(Pixels, Snap,
 
 // --- the placing test on an empty sheet of 42 x 35 cells ---
 
-class PlacingBounds : public ::testing::TestWithParam<test::Bound>
-{};
+using PlacingBounds = ::testing::TestWithParam<test::Bound>;
 
 TEST_P(PlacingBounds, KeepsTheLastColumnFree)
 {
@@ -131,8 +123,13 @@ struct TileCase
     std::string caseName() const { return test::words(firstKind, width, "x", height); }
 };
 
-class TileLayout : public ::testing::TestWithParam<TileCase>
-{};
+TileCase tiles(std::uint16_t firstKind, int width, int height, GridCell cell,
+               std::vector<TilePlacement> tiles)
+{
+    return {firstKind, width, height, cell, tiles};
+}
+
+using TileLayout = ::testing::TestWithParam<TileCase>;
 
 TEST_P(TileLayout, HorizontalTilesFirstThenVertical)
 {
@@ -146,21 +143,15 @@ TEST_P(TileLayout, HorizontalTilesFirstThenVertical)
 TALVEX_INSTANTIATE_NAMED(
     Classes, TileLayout,
     ::testing::Values(
-        TileCase{215,
-                 5,
-                 1,
-                 {2, 1},
-                 {{215, 48, 24}, {216, 72, 24}, {217, 96, 24}, {218, 120, 24}, {219, 144, 24}}},
-        TileCase{215,
-                 1,
-                 5,
-                 {2, 1},
-                 {{220, 48, 24}, {221, 48, 48}, {222, 48, 72}, {223, 48, 96}, {224, 48, 120}}},
-        TileCase{88, 2, 1, {0, 0}, {{88, 0, 0}, {89, 24, 0}}},
-        TileCase{88, 1, 2, {0, 0}, {{90, 0, 0}, {91, 0, 24}}},
-        TileCase{147, 1, 3, {40, 34}, {{150, 960, 816}, {151, 960, 840}, {152, 960, 864}}},
-        TileCase{5, 1, 1, {40, 34}, {{5, 960, 816}}}, TileCase{5, 0, 0, {1, 1}, {}},
-        TileCase{5, -3, 1, {1, 1}, {}}));
+        tiles(215, 5, 1, {2, 1},
+              {{215, 48, 24}, {216, 72, 24}, {217, 96, 24}, {218, 120, 24}, {219, 144, 24}}),
+        tiles(215, 1, 5, {2, 1},
+              {{220, 48, 24}, {221, 48, 48}, {222, 48, 72}, {223, 48, 96}, {224, 48, 120}}),
+        tiles(88, 2, 1, {0, 0}, {{88, 0, 0}, {89, 24, 0}}),
+        tiles(88, 1, 2, {0, 0}, {{90, 0, 0}, {91, 0, 24}}),
+        tiles(147, 1, 3, {40, 34}, {{150, 960, 816}, {151, 960, 840}, {152, 960, 864}}),
+        tiles(5, 1, 1, {40, 34}, {{5, 960, 816}}), tiles(5, 0, 0, {1, 1}, {}),
+        tiles(5, -3, 1, {1, 1}, {})));
 
 TEST(TileKinds, BeyondSixteenBitsIsAModelError)
 {
@@ -171,32 +162,14 @@ TEST(TileKinds, BeyondSixteenBitsIsAModelError)
 
 // --- when the orientation menu is offered ---
 
-struct MenuCase
+TEST(OrientMenu, OnlyForOrientableMultiCellOutlines)
 {
-    int width, height;
-    bool orientable, offered;
-
-    std::string caseName() const
-    {
-        return test::words(width, "x", height, orientable ? "turnable" : "fixed");
-    }
-};
-
-class OrientMenu : public ::testing::TestWithParam<MenuCase>
-{};
-
-TEST_P(OrientMenu, OnlyForOrientableMultiCellOutlines)
-{
-    const MenuCase &c = GetParam();
-    EXPECT_EQ(orientMenuOffered(c.width, c.height, c.orientable), c.offered);
+    EXPECT_TRUE(orientMenuOffered(2, 1, true));
+    EXPECT_TRUE(orientMenuOffered(1, 5, true));
+    EXPECT_FALSE(orientMenuOffered(1, 1, true));
+    EXPECT_FALSE(orientMenuOffered(3, 1, false));
+    EXPECT_FALSE(orientMenuOffered(0, 0, false));
+    EXPECT_FALSE(orientMenuOffered(5, 1, false)) << "pointer tool after placing a market";
 }
-
-TALVEX_INSTANTIATE_NAMED(Outlines, OrientMenu,
-                         ::testing::Values(MenuCase{2, 1, true, true}, MenuCase{1, 5, true, true},
-                                           MenuCase{1, 1, true, false},
-                                           MenuCase{3, 1, false, false},
-                                           MenuCase{0, 0, false, false},
-                                           // pointer tool after placing a market
-                                           MenuCase{5, 1, false, false}));
 
 } // namespace

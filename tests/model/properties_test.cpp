@@ -24,23 +24,18 @@ TEST(PropertyCatalogue, ThreeEingabewerteDifferInType)
     EXPECT_EQ(propertyEntry(7).valueType, 8);
 }
 
-TEST(PropertyCatalogue, ValuesAreEmptyAndTypesInRange)
+// Values are empty, types in range, and exactly the connection properties are of type zero.
+TEST(PropertyCatalogue, ValuesAreEmptyAndTypesFitTheNames)
 {
     for (int i = 0; i < PropertyCount; ++i) {
-        EXPECT_TRUE(propertyEntry(i).value.empty()) << i;
-        EXPECT_LE(propertyEntry(i).valueType, 14) << i;
-        EXPECT_NE(propertyEntry(i).valueType, 1) << i;
-        EXPECT_NE(propertyEntry(i).valueType, 2) << i;
-        EXPECT_NE(propertyEntry(i).valueType, 3) << i;
-    }
-}
-
-TEST(PropertyCatalogue, ConnectionPropertiesAreTypeZero)
-{
-    for (int i = 0; i < PropertyCount; ++i) {
-        const std::string &name = propertyEntry(i).name;
-        const bool connection = name.ends_with(" Eingang") || name.ends_with(" Ausgang");
-        EXPECT_EQ(propertyEntry(i).valueType == 0, connection) << name;
+        const CellPropType &entry = propertyEntry(i);
+        SCOPED_TRACE(entry.name);
+        EXPECT_TRUE(entry.value.empty());
+        EXPECT_LE(entry.valueType, 14);
+        EXPECT_FALSE(entry.valueType >= 1 && entry.valueType <= 3);
+        const bool connection =
+            entry.name.ends_with(" Eingang") || entry.name.ends_with(" Ausgang");
+        EXPECT_EQ(entry.valueType == 0, connection);
     }
 }
 
@@ -52,10 +47,8 @@ TEST(PropertyCatalogue, IndexOutsideIsAModelError)
 
 TEST(ValueLists, HoldTheirTextsInOrder)
 {
-    EXPECT_EQ(conductorNames()[0], "");
-    EXPECT_EQ(conductorNames()[1], "Zahlenwert");
-    EXPECT_EQ(conductorNames()[2], "Verteilung");
-    EXPECT_EQ(conductorNames()[3], "Entscheidung");
+    EXPECT_EQ(conductorNames(),
+              (std::array<std::string_view, 4>{"", "Zahlenwert", "Verteilung", "Entscheidung"}));
     EXPECT_EQ(sideNames()[3], "unten");
     EXPECT_EQ(switchNames()[1], "ein");
     EXPECT_EQ(answerNames()[0], "nein");

@@ -32,12 +32,7 @@ TEST(PalettePosition, IsTheInverseOfTheButtonAtAPosition)
 
 TEST(ToolClassTable, PointerClassIsKeinElementOfSizeZero)
 {
-    ToolClassTable table;
-    const Category &pointer = table.templateOf(PointerToolClass);
-    EXPECT_EQ(pointer.name, "kein Element");
-    EXPECT_EQ(pointer.width, 0);
-    EXPECT_EQ(pointer.height, 0);
-    EXPECT_EQ(pointer.firstKind, 0);
+    EXPECT_EQ(ToolClassTable().templateOf(PointerToolClass), Category{"kein Element"});
 }
 
 TEST(ToolClassTable, OrientationOfTheMultiCellClasses)

@@ -22,8 +22,7 @@ constexpr const char *DecimalMask = "990,99;1;0";
 
 using Trimmed = std::pair<std::string, std::string>;
 
-class Trim : public ::testing::TestWithParam<Trimmed>
-{};
+using Trim = ::testing::TestWithParam<Trimmed>;
 
 TEST_P(Trim, RemovesCodesUpTo32AtBothEnds)
 {
@@ -40,8 +39,7 @@ TALVEX_INSTANTIATE_NAMED(Texts, Trim,
 
 // --- the integer rule ---
 
-class IntegerRule : public ::testing::TestWithParam<TextCase>
-{};
+using IntegerRule = ::testing::TestWithParam<TextCase>;
 
 TEST_P(IntegerRule, ReadsSigned32BitDecimals)
 {
@@ -62,8 +60,7 @@ TALVEX_INSTANTIATE_NAMED(
 
 // --- the decimal rule ---
 
-class DecimalRule : public ::testing::TestWithParam<TextCase>
-{};
+using DecimalRule = ::testing::TestWithParam<TextCase>;
 
 TEST_P(DecimalRule, PadsOrCutsTheFractionToTwoDigits)
 {
@@ -101,8 +98,7 @@ struct EditCase
     std::string caseName() const { return test::words(value, mask); }
 };
 
-class EditedValue : public ::testing::TestWithParam<EditCase>
-{};
+using EditedValue = ::testing::TestWithParam<EditCase>;
 
 TEST_P(EditedValue, IsRewrittenOrGetsTheLoadedValueBack)
 {
@@ -138,8 +134,7 @@ TALVEX_INSTANTIATE_NAMED(EscapedSemicolon, EditedValue,
 
 // --- number formats ---
 
-class DecimalFormat : public ::testing::TestWithParam<std::pair<double, std::string>>
-{};
+using DecimalFormat = ::testing::TestWithParam<std::pair<double, std::string>>;
 
 TEST_P(DecimalFormat, TwoDecimalsWithComma)
 {
@@ -167,8 +162,7 @@ TEST(DecimalFormat, LargestValuesKeepAllDigits)
     EXPECT_EQ(FormatDecimal(-std::numeric_limits<double>::max()).size(), 313u);
 }
 
-class ElementNumber : public ::testing::TestWithParam<std::pair<int, std::string>>
-{};
+using ElementNumber = ::testing::TestWithParam<std::pair<int, std::string>>;
 
 TEST_P(ElementNumber, PaddedToFourCharacters)
 {
@@ -183,8 +177,7 @@ TALVEX_INSTANTIATE_NAMED(
 
 using Entry = std::pair<std::string, std::optional<int>>;
 
-class EntryNumber : public ::testing::TestWithParam<Entry>
-{};
+using EntryNumber = ::testing::TestWithParam<Entry>;
 
 TEST_P(EntryNumber, ReadsTheFirstFourCharacters)
 {
