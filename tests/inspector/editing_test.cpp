@@ -1,28 +1,33 @@
-// Attribute editing, the edit buttons and the per-cell properties, driven through the windows
-// the application builds.
+// Attribute editing, text that arrives other than by key presses, the edit buttons and the
+// per-cell properties, driven through the windows the application builds.
 
 #include "editorfixture.h"
 #include "inspector/currentdata.h"
 #include "inspector/valuelist.h"
 #include "inspectorlists.h"
 #include "model/elementmodel.h"
+#include "steps.h"
 #include "testnames.h"
 #include "testsupport.h"
 
+#include <QAccessible>
+#include <QClipboard>
 #include <QComboBox>
+#include <QDropEvent>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabBar>
-#include <QTableWidget>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <ostream>
+#include <memory>
 #include <vector>
 
 using namespace talvex;
@@ -63,12 +68,6 @@ struct Untouched
     QImage cellImage;
 };
 
-template<typename Widget>
-Widget *part(QWidget &window, const char *name)
-{
-    return window.findChild<Widget *>(QString::fromLatin1(name));
-}
-
 // The "..." button standing in the cell-spanning list, or nullptr.
 QToolButton *ellipsisButton(const TInspectForm &inspector)
 {
@@ -79,6 +78,24 @@ QToolButton *ellipsisButton(const TInspectForm &inspector)
             return button;
     }
     return nullptr;
+}
+
+void commit(QWidget *edit, const QString &text)
+{
+    QInputMethodEvent event;
+    event.setCommitString(text);
+    QApplication::sendEvent(edit, &event);
+}
+
+void drop(QWidget *edit, const QString &text)
+{
+    QMimeData mime;
+    mime.setText(text);
+    const QPoint at = edit->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(edit, &enter);
+    QDropEvent dropped(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(edit, &dropped);
 }
 
 class Editing : public ::testing::Test
@@ -103,8 +120,6 @@ protected:
     Editor editor;
     TInspectForm &inspector = *editor.inspector;
 };
-
-} // namespace
 
 // ---- Typing into the attribute lists ----
 
@@ -159,29 +174,22 @@ TEST_F(Editing, RetypingTheLoadedValueWritesNothingAndClearingLeavesItEmpty)
     EXPECT_EQ(inspector.elementShownValues(), QStringList({"3,2", "waagerecht", "5", "1"}));
 }
 
-namespace {
-
-struct EditedValueCase
+// A text put into an item of a list and the value it comes out as.
+struct Edit
 {
     bool common; // CommonValueList, else ElementValueList
     int item;
     const char *keys;
     const char *value;
+    std::string caseName() const { return words(common ? "common" : "element", item, keys); }
 };
 
-void PrintTo(const EditedValueCase &c, std::ostream *out)
-{
-    *out << (c.common ? "common " : "element ") << c.item << " '" << c.keys << "'";
-}
-
-} // namespace
-
-class TypedInADynamicInput : public Editing, public ::testing::WithParamInterface<EditedValueCase>
+class TypedInADynamicInput : public Editing, public ::testing::WithParamInterface<Edit>
 {};
 
 TEST_P(TypedInADynamicInput, ComesOutCanonicalAndChangesNothingElse)
 {
-    const EditedValueCase &c = GetParam();
+    const Edit &c = GetParam();
     placeDynamicInput(2, 3);
     ValueListEditor *element = inspector.ElementValueList;
     ValueListEditor *common = inspector.CommonValueList;
@@ -204,30 +212,26 @@ TEST_P(TypedInADynamicInput, ComesOutCanonicalAndChangesNothingElse)
     EXPECT_TRUE(Untouched(editor) == before);
 }
 
+// The masks let no letter or sign in, and cell counts take two digits at most.
 TALVEX_INSTANTIATE_NAMED(Decimals, TypedInADynamicInput,
-                         ::testing::Values(EditedValueCase{true, 0, ",5", "0,50"},
-                                           EditedValueCase{true, 1, "2,", "2,00"},
-                                           EditedValueCase{true, 0, "3,05", "3,05"},
-                                           EditedValueCase{true, 0, "1,5", "1,50"},
-                                           EditedValueCase{true, 1, "12,345", "12,34"},
-                                           // The mask lets no letter or sign in.
-                                           EditedValueCase{true, 1, "a-1,5", "1,50"}));
+                         ::testing::Values(Edit{true, 0, ",5", "0,50"}, Edit{true, 1, "2,", "2,00"},
+                                           Edit{true, 0, "3,05", "3,05"},
+                                           Edit{true, 0, "1,5", "1,50"},
+                                           Edit{true, 1, "12,345", "12,34"},
+                                           Edit{true, 1, "a-1,5", "1,50"}));
 
 TALVEX_INSTANTIATE_NAMED(CellCounts, TypedInADynamicInput,
-                         ::testing::Values(EditedValueCase{false, 2, "07", "7"},
-                                           EditedValueCase{false, 3, "12", "12"},
-                                           // Two digits at most, and digits only.
-                                           EditedValueCase{false, 2, "123", "12"},
-                                           EditedValueCase{false, 3, "1x2", "12"}));
+                         ::testing::Values(Edit{false, 2, "07", "7"}, Edit{false, 3, "12", "12"},
+                                           Edit{false, 2, "123", "12"},
+                                           Edit{false, 3, "1x2", "12"}));
 
-using PastedCase = EditedValueCase; // keys: the text written at once
-class PastedIntoADynamicInput : public Editing, public ::testing::WithParamInterface<PastedCase>
+class PastedIntoADynamicInput : public Editing, public ::testing::WithParamInterface<Edit>
 {};
 
 // A whole text arriving at once, past the mask, as a paste or a program write would bring it.
 TEST_P(PastedIntoADynamicInput, IsCheckedLikeTypedText)
 {
-    const PastedCase &c = GetParam();
+    const Edit &c = GetParam();
     placeDynamicInput(2, 3);
     ValueListEditor *list = c.common ? inspector.CommonValueList : inspector.ElementValueList;
     const QStringList loaded = values(list);
@@ -240,20 +244,21 @@ TEST_P(PastedIntoADynamicInput, IsCheckedLikeTypedText)
     EXPECT_EQ(c.common ? inspector.commonShownValues() : inspector.elementShownValues(), loaded);
 }
 
-TALVEX_INSTANTIATE_NAMED(
-    Integers, PastedIntoADynamicInput,
-    ::testing::Values(PastedCase{false, 2, "abc", "3"}, PastedCase{false, 2, " 07\t", "7"},
-                      PastedCase{false, 2, "+8", "8"}, PastedCase{false, 2, "-4", "-4"},
-                      PastedCase{false, 2, "4 2", "3"}, PastedCase{false, 2, "99999999999", "3"},
-                      // Blank only: left as it is.
-                      PastedCase{false, 3, "   ", "   "}, PastedCase{false, 3, "42", "42"}));
+// A text of blanks only is left as it is.
+TALVEX_INSTANTIATE_NAMED(Integers, PastedIntoADynamicInput,
+                         ::testing::Values(Edit{false, 2, "abc", "3"}, Edit{false, 2, " 07\t", "7"},
+                                           Edit{false, 2, "+8", "8"}, Edit{false, 2, "-4", "-4"},
+                                           Edit{false, 2, "4 2", "3"},
+                                           Edit{false, 2, "99999999999", "3"},
+                                           Edit{false, 3, "   ", "   "},
+                                           Edit{false, 3, "42", "42"}));
 
 TALVEX_INSTANTIATE_NAMED(Decimals, PastedIntoADynamicInput,
-                         ::testing::Values(PastedCase{true, 1, "abc", "1,00"},
-                                           PastedCase{true, 1, " ,5 ", "0,50"},
-                                           PastedCase{true, 1, "1,5x", "1,00"},
-                                           PastedCase{true, 0, "7,125", "7,12"},
-                                           PastedCase{true, 0, "\t", "\t"}));
+                         ::testing::Values(Edit{true, 1, "abc", "1,00"},
+                                           Edit{true, 1, " ,5 ", "0,50"},
+                                           Edit{true, 1, "1,5x", "1,00"},
+                                           Edit{true, 0, "7,125", "7,12"},
+                                           Edit{true, 0, "\t", "\t"}));
 
 TEST_F(Editing, PickingSenkrechtShowsItButDoesNotTurnTheElement)
 {
@@ -288,31 +293,65 @@ TEST_F(Editing, ReadOnlyItemsAreNeverExamined)
     EXPECT_EQ(inspector.commonShownValues(), QStringList({"(Zeilen)"}));
 }
 
-// ---- The guards of the change handler ----
-
-enum class Flag
+// Text that reaches a value by other ways than a key press: input-method commits (dead keys on
+// a German keyboard), pastes and drops. Read-only values take none of them; editable ones take
+// what their mask allows.
+class ReadOnlyInput : public Editing
 {
-    LoadingElement,
-    LoadingCommon,
-    Normalizing
+protected:
+    void SetUp() override
+    {
+        editor.place(PaletteButton::MarketTBtn, 10, 10);
+        ASSERT_EQ(list->value(0), "10,10");
+        ASSERT_TRUE(list->isReadOnly(0));
+    }
+
+    ValueListEditor *list = inspector.ElementValueList;
 };
 
-bool raised(const TInspectForm &inspector, Flag flag)
+TEST_F(ReadOnlyInput, TheCornerTakesNoCommitPasteOrDrop)
 {
-    switch (flag) {
-    case Flag::LoadingElement:
-        return inspector.isLoadingElement();
-    case Flag::LoadingCommon:
-        return inspector.isLoadingCommon();
-    case Flag::Normalizing:
-        return inspector.isNormalizing();
-    }
-    return false;
+    QLineEdit *edit = clickValue(list, 0);
+    ASSERT_NE(edit, nullptr);
+    EXPECT_FALSE(edit->acceptDrops());
+    edit->end(false);
+
+    commit(edit, QStringLiteral("é"));
+    EXPECT_EQ(edit->text(), "10,10") << "dead key";
+    QApplication::clipboard()->setText(QStringLiteral("4"));
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(edit->text(), "10,10") << "paste";
+    drop(edit, QStringLiteral("7"));
+    EXPECT_EQ(edit->text(), "10,10") << "drop";
+    EXPECT_EQ(list->value(0), "10,10");
 }
+
+TEST_F(ReadOnlyInput, AnEditableCountTakesTheCommitsItsMaskAllows)
+{
+    QLineEdit *edit = clickValue(list, 2);
+    ASSERT_NE(edit, nullptr);
+    ASSERT_FALSE(edit->isReadOnly());
+    edit->selectAll();
+    commit(edit, QStringLiteral("7"));
+    EXPECT_EQ(edit->text(), "7");
+    EXPECT_EQ(list->value(2), "7");
+    commit(edit, QStringLiteral("é"));
+    EXPECT_EQ(list->value(2), "7") << "refused by the digit mask";
+
+    // Once the row turns read-only, its open editor follows.
+    list->setReadOnly(2, true);
+    clickValue(list, 3);
+    edit = clickValue(list, 2);
+    ASSERT_NE(edit, nullptr);
+    commit(edit, QStringLiteral("8"));
+    EXPECT_EQ(list->value(2), "7");
+}
+
+// ---- The guards of the change handler ----
 
 struct GuardCase
 {
-    Flag flag;
+    bool (TInspectForm::*raised)() const;
     const char *name;
     bool common;
     bool handled; // the change is rewritten all the same
@@ -337,25 +376,24 @@ TEST_P(GuardFlag, KeepsTheHandlerFromWriting)
 
     bool written = false;
     QString seen;
-    std::vector<QMetaObject::Connection> watching;
+    auto watcher = std::make_unique<QObject>(); // the watch ends with it
     for (ValueListEditor *reporter : {inspector.ElementValueList, inspector.CommonValueList}) {
-        watching.push_back(QObject::connect(reporter, &ValueListEditor::stringsChanged, list, [&] {
-            if (written || !raised(inspector, c.flag) || list->itemCount() <= other)
+        QObject::connect(reporter, &ValueListEditor::stringsChanged, watcher.get(), [&] {
+            if (written || !(inspector.*c.raised)() || list->itemCount() <= other)
                 return;
             written = true;
             list->setValue(item, raw);
             seen = list->value(item);
-        }));
+        });
     }
-    if (c.flag == Flag::Normalizing)
+    if (c.raised == &TInspectForm::isNormalizing)
         list->setValue(other, c.common ? "2," : "02");
     else
         placeDynamicInput(8, 3);
     ASSERT_TRUE(written) << "no report under the flag";
     EXPECT_EQ(seen, c.handled ? canonical : raw);
-    EXPECT_FALSE(raised(inspector, c.flag));
-    for (const QMetaObject::Connection &connection : watching)
-        QObject::disconnect(connection);
+    EXPECT_FALSE((inspector.*c.raised)());
+    watcher.reset();
 
     // Once the flag is down the next change of the list has the value examined.
     list->setValue(other, list->value(other) + " ");
@@ -364,13 +402,13 @@ TEST_P(GuardFlag, KeepsTheHandlerFromWriting)
 
 TALVEX_INSTANTIATE_NAMED(
     Flags, GuardFlag,
-    ::testing::Values(GuardCase{Flag::LoadingElement, "LoadingElement", false, false},
-                      GuardCase{Flag::LoadingElement, "LoadingElement", true, false},
-                      GuardCase{Flag::Normalizing, "Normalizing", false, false},
-                      GuardCase{Flag::Normalizing, "Normalizing", true, false},
-                      GuardCase{Flag::LoadingCommon, "LoadingCommon", true, false},
+    ::testing::Values(GuardCase{&TInspectForm::isLoadingElement, "LoadingElement", false, false},
+                      GuardCase{&TInspectForm::isLoadingElement, "LoadingElement", true, false},
+                      GuardCase{&TInspectForm::isNormalizing, "Normalizing", false, false},
+                      GuardCase{&TInspectForm::isNormalizing, "Normalizing", true, false},
+                      GuardCase{&TInspectForm::isLoadingCommon, "LoadingCommon", true, false},
                       // It guards the cell-spanning list only.
-                      GuardCase{Flag::LoadingCommon, "LoadingCommon", false, true}));
+                      GuardCase{&TInspectForm::isLoadingCommon, "LoadingCommon", false, true}));
 
 TEST_F(Editing, AChangeWhileNormalisingReturnsAtOnce)
 {
@@ -393,18 +431,16 @@ TEST_F(Editing, AChangeWhileNormalisingReturnsAtOnce)
 
 TEST_F(Editing, FillingTheListsReportsOnlyUnderTheLoadingFlags)
 {
-    struct Report
-    {
-        bool common;
-        int items;
-        bool loadingElement;
-        bool loadingCommon;
-    };
-    std::vector<Report> reports;
+    int reports = 0;
     for (ValueListEditor *list : {inspector.ElementValueList, inspector.CommonValueList}) {
         QObject::connect(list, &ValueListEditor::stringsChanged, list, [&, list] {
-            reports.push_back({list == inspector.CommonValueList, list->itemCount(),
-                               inspector.isLoadingElement(), inspector.isLoadingCommon()});
+            ++reports;
+            const int items = list->itemCount();
+            if (list == inspector.ElementValueList) {
+                EXPECT_TRUE(inspector.isLoadingElement()) << items << " items";
+            } else if (items > 0) {
+                EXPECT_TRUE(inspector.isLoadingCommon()) << items << " cell-spanning items";
+            }
         });
     }
     placeDynamicInput(2, 3);
@@ -412,14 +448,7 @@ TEST_F(Editing, FillingTheListsReportsOnlyUnderTheLoadingFlags)
     choose(1);
     editor.place(PaletteButton::TextTBtn, 2, 6);
 
-    ASSERT_FALSE(reports.empty());
-    for (const Report &r : reports) {
-        if (!r.common) {
-            EXPECT_TRUE(r.loadingElement) << r.items << " items";
-        } else if (r.items > 0) {
-            EXPECT_TRUE(r.loadingCommon) << r.items << " cell-spanning items";
-        }
-    }
+    EXPECT_GT(reports, 0);
     EXPECT_FALSE(inspector.isLoadingElement());
     EXPECT_FALSE(inspector.isLoadingCommon());
     EXPECT_EQ(values(inspector.CommonValueList), QStringList({"(Zeilen)"}));
@@ -441,10 +470,11 @@ protected:
         return test::whileModal([&] { QTest::mouseClick(button, Qt::LeftButton); }, whileOpen);
     }
 
-    // Where the dialog has to stand: over the inspector's right frame by 4 pixels, its middle
-    // 85 pixels below the top of CellPanel.
-    void expectBesideTheInspector(const test::Modal &opened)
+    // That the dialog expected opened where it has to stand: over the inspector's right frame by
+    // 4 pixels, its middle 85 pixels below the top of CellPanel.
+    void expectOpenedBesideTheInspector(const test::Modal &opened, QDialog *expected)
     {
+        EXPECT_EQ(opened.dialog, expected);
         const QRect frame = inspector.frameGeometry();
         const int cellPanelTop = inspector.CellPanel->mapTo(&inspector, QPoint()).y();
         EXPECT_EQ(cellPanelTop, 38 + 105);
@@ -454,7 +484,7 @@ protected:
 
     static void click(QDialog &dialog, const char *button)
     {
-        QTest::mouseClick(part<QPushButton>(dialog, button), Qt::LeftButton);
+        QTest::mouseClick(dialog.findChild<QPushButton *>(button), Qt::LeftButton);
     }
 };
 
@@ -465,42 +495,36 @@ TEST_F(EditButton, TextLinesOpenTheLinesEditorKeptAcrossOpeningsAndElements)
     CurrentTextLines = {"unberührt"};
 
     // The lines editor places its buttons from its outer width before it shows.
-    auto *cancel = part<QPushButton>(*editor.lines, "CancelButton");
-    int cancelLeft = -1;
+    auto *cancel = editor.lines->findChild<QPushButton *>("CancelButton");
     test::Modal opened = press([&](QDialog &dialog) {
-        cancelLeft = cancel->x();
-        auto *memo = part<QPlainTextEdit>(dialog, "LinesMemo");
+        EXPECT_EQ(cancel->x(), dialog.frameGeometry().width() / 2);
+        auto *memo = dialog.findChild<QPlainTextEdit *>("LinesMemo");
         QTest::keyClicks(memo, "Erste Zeile");
         QTest::keyClick(memo, Qt::Key_Return);
         QTest::keyClicks(memo, "zweite");
         click(dialog, "CancelButton");
     });
-    ASSERT_EQ(opened.dialog, editor.lines);
-    EXPECT_EQ(opened.dialog->result(), QDialog::Rejected);
-    expectBesideTheInspector(opened);
-    EXPECT_EQ(cancelLeft, opened.frame.width() / 2);
+    expectOpenedBesideTheInspector(opened, editor.lines);
+    EXPECT_EQ(editor.lines->result(), QDialog::Rejected);
     EXPECT_EQ(CurrentTextLines, QStringList({"unberührt"})) << "set by OK only";
 
     cancel->move(0, cancel->y());
     opened = press([&](QDialog &dialog) {
-        cancelLeft = cancel->x();
+        EXPECT_EQ(cancel->x(), dialog.frameGeometry().width() / 2);
         click(dialog, "OKButton");
     });
-    ASSERT_EQ(opened.dialog, editor.lines);
-    expectBesideTheInspector(opened);
-    EXPECT_EQ(cancelLeft, opened.frame.width() / 2);
+    expectOpenedBesideTheInspector(opened, editor.lines);
     EXPECT_EQ(CurrentTextLines, QStringList({"Erste Zeile", "zweite"}));
 
     // A second text element starts with no lines of its own but finds the text of the first.
     editor.place(PaletteButton::TextTBtn, 6, 3);
     EXPECT_TRUE(CurrentTextLines.isEmpty());
-    QString shown;
     opened = press([&](QDialog &dialog) {
-        shown = part<QPlainTextEdit>(dialog, "LinesMemo")->toPlainText();
+        EXPECT_EQ(dialog.findChild<QPlainTextEdit *>("LinesMemo")->toPlainText(),
+                  "Erste Zeile\nzweite");
         click(dialog, "CancelButton");
     });
     EXPECT_EQ(opened.dialog, editor.lines);
-    EXPECT_EQ(shown, "Erste Zeile\nzweite");
     EXPECT_TRUE(CurrentTextLines.isEmpty());
 }
 
@@ -509,44 +533,29 @@ TEST_F(EditButton, HistoryDataOpenTheDataTableEditorKeptAcrossOpeningsAndElement
     editor.place(PaletteButton::HistoryTBtn, 2, 3);
     CurrentHistoryTable = {{"unberührt"}};
     auto typeInto = [](QDialog &dialog, int column, int row, const QString &keys) {
-        auto *grid = part<QTableWidget>(dialog, "StringGrid");
-        grid->setFocus();
-        grid->setCurrentCell(row - 1, column);
-        QLineEdit *edit = nullptr;
-        ASSERT_TRUE(QTest::qWaitFor([&] {
-            edit = qobject_cast<QLineEdit *>(QApplication::focusWidget());
-            return edit && grid->isAncestorOf(edit);
-        }));
-        edit->selectAll();
+        QLineEdit *edit = openCell(dialog, column, row);
+        ASSERT_NE(edit, nullptr);
         QTest::keyClicks(edit, keys);
     };
 
-    auto *cancel = part<QPushButton>(*editor.data, "CancelButton");
-    int cancelLeft = -1;
+    auto *cancel = editor.data->findChild<QPushButton *>("CancelButton");
     test::Modal opened = press([&](QDialog &dialog) {
-        cancelLeft = cancel->x();
+        EXPECT_EQ(cancel->x(), dialog.frameGeometry().width() - cancel->width() - 6);
         typeInto(dialog, 1, 4, "12,5");
         typeInto(dialog, 0, 2, "zwei");
         click(dialog, "CancelButton");
     });
-    ASSERT_EQ(opened.dialog, editor.data);
-    EXPECT_EQ(opened.dialog->result(), QDialog::Rejected);
-    expectBesideTheInspector(opened);
-    EXPECT_EQ(cancelLeft, opened.frame.width() - cancel->width() - 6);
+    expectOpenedBesideTheInspector(opened, editor.data);
+    EXPECT_EQ(editor.data->result(), QDialog::Rejected);
     EXPECT_EQ(CurrentHistoryTable, StringTable({{"unberührt"}})) << "set by OK only";
 
     // The period numbers are written again before the editor shows; typed values stay.
-    QString period;
-    QString typed;
     opened = press([&](QDialog &dialog) {
-        period = editor.data->cell(0, 2);
-        typed = editor.data->cell(1, 4);
+        EXPECT_EQ(editor.data->cell(0, 2), "2");
+        EXPECT_EQ(editor.data->cell(1, 4), "12,5");
         click(dialog, "OKButton");
     });
-    ASSERT_EQ(opened.dialog, editor.data);
-    expectBesideTheInspector(opened);
-    EXPECT_EQ(period, "2");
-    EXPECT_EQ(typed, "12,5");
+    expectOpenedBesideTheInspector(opened, editor.data);
     ASSERT_EQ(CurrentHistoryTable.size(), 11);
     EXPECT_EQ(CurrentHistoryTable.at(0), QStringList({"Zeitraum", "Zahlenwerte"}));
     EXPECT_EQ(CurrentHistoryTable.at(4), QStringList({"4", "12,5"}));
@@ -554,11 +563,10 @@ TEST_F(EditButton, HistoryDataOpenTheDataTableEditorKeptAcrossOpeningsAndElement
     editor.place(PaletteButton::HistoryTBtn, 6, 3);
     EXPECT_TRUE(CurrentHistoryTable.isEmpty());
     opened = press([&](QDialog &dialog) {
-        typed = editor.data->cell(1, 4);
+        EXPECT_EQ(editor.data->cell(1, 4), "12,5");
         click(dialog, "CancelButton");
     });
     EXPECT_EQ(opened.dialog, editor.data);
-    EXPECT_EQ(typed, "12,5");
 }
 
 TEST_F(EditButton, NothingOpensUnlessTheCellSpanningListHoldsExactlyOneItem)
@@ -579,6 +587,47 @@ TEST_F(EditButton, NothingOpensUnlessTheCellSpanningListHoldsExactlyOneItem)
     EXPECT_EQ(press().dialog, editor.data);
     inspector.CommonValueList->appendItem("Textzeilen", "(Zeilen)");
     EXPECT_FALSE(press().dialog);
+}
+
+TEST_F(EditButton, ReturnSpaceAndF2OpenTheEditorAsTheButtonDoes)
+{
+    editor.place(PaletteButton::TextTBtn, 2, 2);
+    activate(inspector);
+    ValueListEditor *list = inspector.CommonValueList;
+
+    QToolButton *button = list->viewport()->findChild<QToolButton *>("EllipsisButton");
+    ASSERT_NE(button, nullptr);
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(button);
+    EXPECT_EQ(face->role(), QAccessible::Button);
+    EXPECT_EQ(face->text(QAccessible::Name), QStringLiteral("Textzeilen bearbeiten"));
+    EXPECT_EQ(test::whileModal([face] {
+                  face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+              }).dialog,
+              editor.lines);
+
+    // Tab reaches the read-only row: its value is a tab stop because the row opens an editor.
+    for (const int key : {int(Qt::Key_Return), int(Qt::Key_Space), int(Qt::Key_F2)}) {
+        activate(inspector); // a closed modal window hands the activation back to the main window
+        list->setFocus(Qt::TabFocusReason);
+        QWidget *value = QApplication::focusWidget();
+        ASSERT_TRUE(list->isAncestorOf(value));
+        EXPECT_EQ(test::whileModal([value, key] { QTest::keyClick(value, Qt::Key(key)); }).dialog,
+                  editor.lines)
+            << QKeySequence(key).toString().toStdString();
+        EXPECT_EQ(list->value(0), QStringLiteral("(Zeilen)")) << "the marker is not typed into";
+    }
+    // The list itself, with the row current but its value not focused, does the same.
+    activate(inspector);
+    list->setFocus(Qt::OtherFocusReason);
+    list->setCurrentCell(0, 1);
+    EXPECT_EQ(test::whileModal([list] { QTest::keyClick(list, Qt::Key_F2); }).dialog, editor.lines);
+
+    editor.place(PaletteButton::HistoryTBtn, 6, 2);
+    activate(inspector);
+    list->setFocus(Qt::TabFocusReason);
+    QWidget *history = QApplication::focusWidget();
+    EXPECT_EQ(test::whileModal([history] { QTest::keyClick(history, Qt::Key_Return); }).dialog,
+              editor.data);
 }
 
 // ---- The properties of each cell ----
@@ -665,3 +714,5 @@ TEST_F(Editing, ChoosingAnElementKeepsTheCellPictureButShowsItsFirstCell)
     EXPECT_EQ(inspector.CellValueList->itemCount(), 0);
     EXPECT_EQ(shownCell(inspector), picture);
 }
+
+} // namespace

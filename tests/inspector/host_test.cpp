@@ -8,10 +8,8 @@
 #include "model/palette.h"
 #include "model/placing.h"
 
-#include <QComboBox>
 #include <QImage>
 #include <QProxyStyle>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
