@@ -28,6 +28,8 @@
 
 #include <functional>
 #include <memory>
+#include <ostream>
+#include <tuple>
 #include <vector>
 
 using namespace talvex;
@@ -47,37 +49,13 @@ void typeOver(ValueListEditor *list, int item, const QString &keys)
 
 // What no edit in the inspector may touch: the element records, both sheet layers, the tabs
 // and the cell picture.
-struct Untouched
+auto untouched(const Editor &editor)
 {
-    explicit Untouched(const Editor &editor)
-        : background(editor.background())
-        , foreground(editor.foreground())
-        , tabs(::tabs(*editor.inspector))
-        , cellImage(editor.inspector->cellImage())
-    {
-        for (int n = 0; n <= LastElementNumber; ++n)
-            records.push_back(editor.model().elements.at(n));
-    }
-
-    bool operator==(const Untouched &) const = default;
-
     std::vector<Element> records;
-    QImage background;
-    QImage foreground;
-    QStringList tabs;
-    QImage cellImage;
-};
-
-// The "..." button standing in the cell-spanning list, or nullptr.
-QToolButton *ellipsisButton(const TInspectForm &inspector)
-{
-    const auto buttons = inspector.CommonValueList->viewport()->findChildren<QToolButton *>(
-        QStringLiteral("EllipsisButton"));
-    for (QToolButton *button : buttons) {
-        if (button->isVisible())
-            return button;
-    }
-    return nullptr;
+    for (int n = 0; n <= LastElementNumber; ++n)
+        records.push_back(editor.model().elements.at(n));
+    return std::tuple(records, editor.background(), editor.foreground(), tabs(*editor.inspector),
+                      editor.inspector->cellImage());
 }
 
 void commit(QWidget *edit, const QString &text)
@@ -104,72 +82,76 @@ protected:
     // Chooses the element list entry at index with the keyboard, as the user does.
     void choose(int index)
     {
-        QComboBox *list = inspector.ComboBox;
-        while (list->currentIndex() < index)
-            QTest::keyClick(list, Qt::Key_Down);
-        while (list->currentIndex() > index)
-            QTest::keyClick(list, Qt::Key_Up);
+        while (inspector.ComboBox->currentIndex() < index)
+            QTest::keyClick(inspector.ComboBox, Qt::Key_Down);
+        while (inspector.ComboBox->currentIndex() > index)
+            QTest::keyClick(inspector.ComboBox, Qt::Key_Up);
     }
 
-    void placeDynamicInput(int column, int row, bool turned = false)
+    void placeDynamicInput(int column, int row)
     {
         editor.clickSelector(0); // the dynamic input exists for numeric values only
-        editor.place(PaletteButton::DynInputTBtn, column, row, turned);
+        editor.place(PaletteButton::DynInputTBtn, column, row);
     }
 
     Editor editor;
     TInspectForm &inspector = *editor.inspector;
+    ValueListEditor *element = inspector.ElementValueList;
+    ValueListEditor *common = inspector.CommonValueList;
 };
+
+// The same with a row of a table as the test's parameter.
+template<typename Row>
+class EditingWith : public Editing, public ::testing::WithParamInterface<Row>
+{};
 
 // ---- Typing into the attribute lists ----
 
 TEST_F(Editing, ACellCountTypedAs07Shows7AndIsStoredNowhere)
 {
     editor.place(PaletteButton::MarketTBtn, 3, 2);
-    ValueListEditor *list = inspector.ElementValueList;
-    const QStringList loaded = values(list);
+    const QStringList loaded = values(element);
     ASSERT_EQ(loaded, QStringList({"3,2", "waagerecht", "5", "1"}));
-    const Untouched before(editor);
+    const auto before = untouched(editor);
 
-    typeOver(list, 2, "07");
-    EXPECT_EQ(list->value(2), "7");
-    EXPECT_EQ(qobject_cast<QLineEdit *>(editorOf(list, 2))->text(), "7") << "shown while typing";
-    EXPECT_EQ(values(list), QStringList({"3,2", "waagerecht", "7", "1"}));
+    typeOver(element, 2, "07");
+    EXPECT_EQ(element->value(2), "7");
+    EXPECT_EQ(qobject_cast<QLineEdit *>(editorOf(element, 2))->text(), "7") << "shown while typing";
+    EXPECT_EQ(values(element), QStringList({"3,2", "waagerecht", "7", "1"}));
     EXPECT_EQ(inspector.elementShownValues(), loaded);
-    EXPECT_TRUE(Untouched(editor) == before);
+    EXPECT_TRUE(untouched(editor) == before);
 
     // Choosing the element again shows its record.
     choose(0);
     choose(1);
-    EXPECT_EQ(values(list), loaded);
+    EXPECT_EQ(values(element), loaded);
 }
 
 TEST_F(Editing, RetypingTheLoadedValueWritesNothingAndClearingLeavesItEmpty)
 {
     editor.place(PaletteButton::MarketTBtn, 3, 2);
-    ValueListEditor *list = inspector.ElementValueList;
-    QSignalSpy reports(list, &ValueListEditor::stringsChanged);
+    QSignalSpy reports(element, &ValueListEditor::stringsChanged);
 
-    typeOver(list, 3, "07");
-    EXPECT_EQ(list->value(3), "7");
+    typeOver(element, 3, "07");
+    EXPECT_EQ(element->value(3), "7");
     EXPECT_EQ(reports.count(), 3) << "two keystrokes and the rewrite";
 
     reports.clear();
-    typeOver(list, 3, "1");
-    EXPECT_EQ(list->value(3), "1");
+    typeOver(element, 3, "1");
+    EXPECT_EQ(element->value(3), "1");
     EXPECT_EQ(reports.count(), 1) << "the keystroke alone";
 
     // A letter behind the value is refused without a report.
     reports.clear();
-    QTest::keyClick(editorOf(list, 3), Qt::Key_End);
-    QTest::keyClick(editorOf(list, 3), Qt::Key_X);
-    EXPECT_EQ(list->value(3), "1");
+    QTest::keyClick(editorOf(element, 3), Qt::Key_End);
+    QTest::keyClick(editorOf(element, 3), Qt::Key_X);
+    EXPECT_EQ(element->value(3), "1");
     EXPECT_EQ(reports.count(), 0);
 
     reports.clear();
-    typeOver(list, 2, "");
-    QTest::keyClick(editorOf(list, 2), Qt::Key_Backspace);
-    EXPECT_EQ(list->value(2), QString());
+    typeOver(element, 2, "");
+    QTest::keyClick(editorOf(element, 2), Qt::Key_Backspace);
+    EXPECT_EQ(element->value(2), QString());
     EXPECT_EQ(reports.count(), 1);
     EXPECT_EQ(inspector.elementShownValues(), QStringList({"3,2", "waagerecht", "5", "1"}));
 }
@@ -182,21 +164,19 @@ struct Edit
     const char *keys;
     const char *value;
     std::string caseName() const { return words(common ? "common" : "element", item, keys); }
+    friend auto &operator<<(std::ostream &out, const Edit &c) { return out << c.caseName(); }
 };
 
-class TypedInADynamicInput : public Editing, public ::testing::WithParamInterface<Edit>
-{};
+using TypedInADynamicInput = EditingWith<Edit>;
 
 TEST_P(TypedInADynamicInput, ComesOutCanonicalAndChangesNothingElse)
 {
     const Edit &c = GetParam();
     placeDynamicInput(2, 3);
-    ValueListEditor *element = inspector.ElementValueList;
-    ValueListEditor *common = inspector.CommonValueList;
     const QStringList elementLoaded = values(element);
     const QStringList commonLoaded = values(common);
     ASSERT_EQ(commonLoaded, QStringList({"0,50", "1,00"}));
-    const Untouched before(editor);
+    const auto before = untouched(editor);
 
     ValueListEditor *list = c.common ? common : element;
     typeOver(list, c.item, QString::fromUtf8(c.keys));
@@ -209,7 +189,7 @@ TEST_P(TypedInADynamicInput, ComesOutCanonicalAndChangesNothingElse)
     EXPECT_EQ(values(common), commonExpected);
     EXPECT_EQ(inspector.elementShownValues(), elementLoaded);
     EXPECT_EQ(inspector.commonShownValues(), commonLoaded);
-    EXPECT_TRUE(Untouched(editor) == before);
+    EXPECT_TRUE(untouched(editor) == before);
 }
 
 // The masks let no letter or sign in, and cell counts take two digits at most.
@@ -225,22 +205,20 @@ TALVEX_INSTANTIATE_NAMED(CellCounts, TypedInADynamicInput,
                                            Edit{false, 2, "123", "12"},
                                            Edit{false, 3, "1x2", "12"}));
 
-class PastedIntoADynamicInput : public Editing, public ::testing::WithParamInterface<Edit>
-{};
+using PastedIntoADynamicInput = EditingWith<Edit>;
 
 // A whole text arriving at once, past the mask, as a paste or a program write would bring it.
 TEST_P(PastedIntoADynamicInput, IsCheckedLikeTypedText)
 {
     const Edit &c = GetParam();
     placeDynamicInput(2, 3);
-    ValueListEditor *list = c.common ? inspector.CommonValueList : inspector.ElementValueList;
+    ValueListEditor *list = c.common ? common : element;
     const QStringList loaded = values(list);
     QSignalSpy reports(list, &ValueListEditor::stringsChanged);
 
     list->setValue(c.item, QString::fromUtf8(c.keys));
     EXPECT_EQ(list->value(c.item), QString::fromUtf8(c.value));
-    const bool rewritten = qstrcmp(c.keys, c.value) != 0;
-    EXPECT_EQ(reports.count(), rewritten ? 2 : 1);
+    EXPECT_EQ(reports.count(), qstrcmp(c.keys, c.value) != 0 ? 2 : 1) << "a rewrite reports again";
     EXPECT_EQ(c.common ? inspector.commonShownValues() : inspector.elementShownValues(), loaded);
 }
 
@@ -263,18 +241,17 @@ TALVEX_INSTANTIATE_NAMED(Decimals, PastedIntoADynamicInput,
 TEST_F(Editing, PickingSenkrechtShowsItButDoesNotTurnTheElement)
 {
     editor.place(PaletteButton::MarketTBtn, 3, 2);
-    ValueListEditor *list = inspector.ElementValueList;
-    const Untouched before(editor);
-    QSignalSpy reports(list, &ValueListEditor::stringsChanged);
+    const auto before = untouched(editor);
+    QSignalSpy reports(element, &ValueListEditor::stringsChanged);
 
-    auto *pick = clickValue<QComboBox>(list, 1);
+    auto *pick = clickValue<QComboBox>(element, 1);
     ASSERT_NE(pick, nullptr);
     QTest::keyClick(pick, Qt::Key_Down);
     EXPECT_EQ(pick->currentText(), "senkrecht");
-    EXPECT_EQ(list->value(1), "senkrecht");
+    EXPECT_EQ(element->value(1), "senkrecht");
     EXPECT_EQ(reports.count(), 1) << "the pick alone, no word put back";
-    EXPECT_EQ(values(list), QStringList({"3,2", "senkrecht", "5", "1"}));
-    EXPECT_TRUE(Untouched(editor) == before);
+    EXPECT_EQ(values(element), QStringList({"3,2", "senkrecht", "5", "1"}));
+    EXPECT_TRUE(untouched(editor) == before);
     EXPECT_EQ(editor.model().elements.at(1).head.orientation, Horizontal);
 }
 
@@ -282,36 +259,27 @@ TEST_F(Editing, ReadOnlyItemsAreNeverExamined)
 {
     // Not numbers, and unlike their loaded values: examined, they would get those back.
     editor.place(PaletteButton::MarketTBtn, 3, 2);
-    ValueListEditor *element = inspector.ElementValueList;
     element->setValue(0, "links oben");
     element->setValue(1, "schräg");
     EXPECT_EQ(values(element), QStringList({"links oben", "schräg", "5", "1"}));
 
     editor.place(PaletteButton::TextTBtn, 2, 5);
-    inspector.CommonValueList->setValue(0, "(leer)");
-    EXPECT_EQ(values(inspector.CommonValueList), QStringList({"(leer)"}));
+    common->setValue(0, "(leer)");
+    EXPECT_EQ(values(common), QStringList({"(leer)"}));
     EXPECT_EQ(inspector.commonShownValues(), QStringList({"(Zeilen)"}));
 }
 
 // Text that reaches a value by other ways than a key press: input-method commits (dead keys on
 // a German keyboard), pastes and drops. Read-only values take none of them; editable ones take
 // what their mask allows.
-class ReadOnlyInput : public Editing
-{
-protected:
-    void SetUp() override
-    {
-        editor.place(PaletteButton::MarketTBtn, 10, 10);
-        ASSERT_EQ(list->value(0), "10,10");
-        ASSERT_TRUE(list->isReadOnly(0));
-    }
-
-    ValueListEditor *list = inspector.ElementValueList;
-};
+using ReadOnlyInput = Editing;
 
 TEST_F(ReadOnlyInput, TheCornerTakesNoCommitPasteOrDrop)
 {
-    QLineEdit *edit = clickValue(list, 0);
+    editor.place(PaletteButton::MarketTBtn, 10, 10);
+    ASSERT_EQ(element->value(0), "10,10");
+    ASSERT_TRUE(element->isReadOnly(0));
+    QLineEdit *edit = clickValue(element, 0);
     ASSERT_NE(edit, nullptr);
     EXPECT_FALSE(edit->acceptDrops());
     edit->end(false);
@@ -323,28 +291,29 @@ TEST_F(ReadOnlyInput, TheCornerTakesNoCommitPasteOrDrop)
     EXPECT_EQ(edit->text(), "10,10") << "paste";
     drop(edit, QStringLiteral("7"));
     EXPECT_EQ(edit->text(), "10,10") << "drop";
-    EXPECT_EQ(list->value(0), "10,10");
+    EXPECT_EQ(element->value(0), "10,10");
 }
 
 TEST_F(ReadOnlyInput, AnEditableCountTakesTheCommitsItsMaskAllows)
 {
-    QLineEdit *edit = clickValue(list, 2);
+    editor.place(PaletteButton::MarketTBtn, 10, 10);
+    QLineEdit *edit = clickValue(element, 2);
     ASSERT_NE(edit, nullptr);
     ASSERT_FALSE(edit->isReadOnly());
     edit->selectAll();
     commit(edit, QStringLiteral("7"));
     EXPECT_EQ(edit->text(), "7");
-    EXPECT_EQ(list->value(2), "7");
+    EXPECT_EQ(element->value(2), "7");
     commit(edit, QStringLiteral("é"));
-    EXPECT_EQ(list->value(2), "7") << "refused by the digit mask";
+    EXPECT_EQ(element->value(2), "7") << "refused by the digit mask";
 
     // Once the row turns read-only, its open editor follows.
-    list->setReadOnly(2, true);
-    clickValue(list, 3);
-    edit = clickValue(list, 2);
+    element->setReadOnly(2, true);
+    clickValue(element, 3);
+    edit = clickValue(element, 2);
     ASSERT_NE(edit, nullptr);
     commit(edit, QStringLiteral("8"));
-    EXPECT_EQ(list->value(2), "7");
+    EXPECT_EQ(element->value(2), "7");
 }
 
 // ---- The guards of the change handler ----
@@ -358,8 +327,7 @@ struct GuardCase
     std::string caseName() const { return words(name, common ? "common" : "element"); }
 };
 
-class GuardFlag : public Editing, public ::testing::WithParamInterface<GuardCase>
-{};
+using GuardFlag = EditingWith<GuardCase>;
 
 // The flags go up where the inspector raises them: placing an element fills both lists, and a
 // rewrite reports the list's change once more. The raw value is written from inside the first
@@ -368,7 +336,7 @@ TEST_P(GuardFlag, KeepsTheHandlerFromWriting)
 {
     const GuardCase &c = GetParam();
     placeDynamicInput(2, 3);
-    ValueListEditor *list = c.common ? inspector.CommonValueList : inspector.ElementValueList;
+    ValueListEditor *list = c.common ? common : element;
     const int item = c.common ? 0 : 2;
     const int other = c.common ? 1 : 3;
     const QString raw = c.common ? ",5" : "07";
@@ -377,7 +345,7 @@ TEST_P(GuardFlag, KeepsTheHandlerFromWriting)
     bool written = false;
     QString seen;
     auto watcher = std::make_unique<QObject>(); // the watch ends with it
-    for (ValueListEditor *reporter : {inspector.ElementValueList, inspector.CommonValueList}) {
+    for (ValueListEditor *reporter : {element, common}) {
         QObject::connect(reporter, &ValueListEditor::stringsChanged, watcher.get(), [&] {
             if (written || !(inspector.*c.raised)() || list->itemCount() <= other)
                 return;
@@ -413,33 +381,32 @@ TALVEX_INSTANTIATE_NAMED(
 TEST_F(Editing, AChangeWhileNormalisingReturnsAtOnce)
 {
     editor.place(PaletteButton::MarketTBtn, 3, 2);
-    ValueListEditor *list = inspector.ElementValueList;
     // Connected after the inspector: runs right behind its nested run for the rewrite.
     bool nested = false;
-    QObject::connect(list, &ValueListEditor::stringsChanged, list, [&] {
+    QObject::connect(element, &ValueListEditor::stringsChanged, element, [&] {
         if (inspector.isNormalizing() && !nested) {
             nested = true;
-            list->setValue(2, "09");
+            element->setValue(2, "09");
         }
     });
-    list->setValue(3, "02");
+    element->setValue(3, "02");
     EXPECT_TRUE(nested);
-    EXPECT_EQ(list->value(3), "2");
-    EXPECT_EQ(list->value(2), "09") << "examined by a nested run";
+    EXPECT_EQ(element->value(3), "2");
+    EXPECT_EQ(element->value(2), "09") << "examined by a nested run";
     EXPECT_FALSE(inspector.isNormalizing());
 }
 
 TEST_F(Editing, FillingTheListsReportsOnlyUnderTheLoadingFlags)
 {
     int reports = 0;
-    for (ValueListEditor *list : {inspector.ElementValueList, inspector.CommonValueList}) {
+    for (ValueListEditor *list : {element, common}) {
         QObject::connect(list, &ValueListEditor::stringsChanged, list, [&, list] {
             ++reports;
-            const int items = list->itemCount();
-            if (list == inspector.ElementValueList) {
-                EXPECT_TRUE(inspector.isLoadingElement()) << items << " items";
-            } else if (items > 0) {
-                EXPECT_TRUE(inspector.isLoadingCommon()) << items << " cell-spanning items";
+            if (list == element) {
+                EXPECT_TRUE(inspector.isLoadingElement()) << list->itemCount() << " items";
+            } else if (list->itemCount() > 0) {
+                EXPECT_TRUE(inspector.isLoadingCommon())
+                    << list->itemCount() << " cell-spanning items";
             }
         });
     }
@@ -451,7 +418,7 @@ TEST_F(Editing, FillingTheListsReportsOnlyUnderTheLoadingFlags)
     EXPECT_GT(reports, 0);
     EXPECT_FALSE(inspector.isLoadingElement());
     EXPECT_FALSE(inspector.isLoadingCommon());
-    EXPECT_EQ(values(inspector.CommonValueList), QStringList({"(Zeilen)"}));
+    EXPECT_EQ(values(common), QStringList({"(Zeilen)"}));
 }
 
 // ---- The edit buttons ----
@@ -459,15 +426,17 @@ TEST_F(Editing, FillingTheListsReportsOnlyUnderTheLoadingFlags)
 class EditButton : public Editing
 {
 protected:
-    // Presses the "..." of the cell-spanning list and lets whileOpen act in what opens.
-    test::Modal press(const std::function<void(QDialog &)> &whileOpen = [](QDialog &) {})
+    // Presses the "..." standing in the cell-spanning list and lets whileOpen act in what opens.
+    test::Modal press(const std::function<void(QDialog &)> &whileOpen = {})
     {
-        QToolButton *button = ellipsisButton(inspector);
-        if (!button) {
-            ADD_FAILURE() << "no edit button";
-            return {};
+        for (QToolButton *button :
+             common->viewport()->findChildren<QToolButton *>("EllipsisButton")) {
+            if (button->isVisible())
+                return test::whileModal([&] { QTest::mouseClick(button, Qt::LeftButton); },
+                                        whileOpen);
         }
-        return test::whileModal([&] { QTest::mouseClick(button, Qt::LeftButton); }, whileOpen);
+        ADD_FAILURE() << "no edit button";
+        return {};
     }
 
     // That the dialog expected opened where it has to stand: over the inspector's right frame by
@@ -581,11 +550,11 @@ TEST_F(EditButton, NothingOpensUnlessTheCellSpanningListHoldsExactlyOneItem)
 
     // The markers alone do not open an editor when another item stands beside them.
     editor.place(PaletteButton::TextTBtn, 3, 6);
-    inspector.CommonValueList->appendItem("Daten der Vorgeschichte", "(Tabelle)");
+    common->appendItem("Daten der Vorgeschichte", "(Tabelle)");
     EXPECT_FALSE(press().dialog);
     editor.place(PaletteButton::HistoryTBtn, 3, 8);
     EXPECT_EQ(press().dialog, editor.data);
-    inspector.CommonValueList->appendItem("Textzeilen", "(Zeilen)");
+    common->appendItem("Textzeilen", "(Zeilen)");
     EXPECT_FALSE(press().dialog);
 }
 
@@ -593,9 +562,8 @@ TEST_F(EditButton, ReturnSpaceAndF2OpenTheEditorAsTheButtonDoes)
 {
     editor.place(PaletteButton::TextTBtn, 2, 2);
     activate(inspector);
-    ValueListEditor *list = inspector.CommonValueList;
 
-    QToolButton *button = list->viewport()->findChild<QToolButton *>("EllipsisButton");
+    QToolButton *button = common->viewport()->findChild<QToolButton *>("EllipsisButton");
     ASSERT_NE(button, nullptr);
     QAccessibleInterface *face = QAccessible::queryAccessibleInterface(button);
     EXPECT_EQ(face->role(), QAccessible::Button);
@@ -608,34 +576,29 @@ TEST_F(EditButton, ReturnSpaceAndF2OpenTheEditorAsTheButtonDoes)
     // Tab reaches the read-only row: its value is a tab stop because the row opens an editor.
     for (const int key : {int(Qt::Key_Return), int(Qt::Key_Space), int(Qt::Key_F2)}) {
         activate(inspector); // a closed modal window hands the activation back to the main window
-        list->setFocus(Qt::TabFocusReason);
+        common->setFocus(Qt::TabFocusReason);
         QWidget *value = QApplication::focusWidget();
-        ASSERT_TRUE(list->isAncestorOf(value));
+        ASSERT_TRUE(common->isAncestorOf(value));
         EXPECT_EQ(test::whileModal([value, key] { QTest::keyClick(value, Qt::Key(key)); }).dialog,
                   editor.lines)
             << QKeySequence(key).toString().toStdString();
-        EXPECT_EQ(list->value(0), QStringLiteral("(Zeilen)")) << "the marker is not typed into";
+        EXPECT_EQ(common->value(0), QStringLiteral("(Zeilen)")) << "the marker is not typed into";
     }
     // The list itself, with the row current but its value not focused, does the same.
     activate(inspector);
-    list->setFocus(Qt::OtherFocusReason);
-    list->setCurrentCell(0, 1);
-    EXPECT_EQ(test::whileModal([list] { QTest::keyClick(list, Qt::Key_F2); }).dialog, editor.lines);
+    common->setFocus(Qt::OtherFocusReason);
+    common->setCurrentCell(0, 1);
+    EXPECT_EQ(test::whileModal([&] { QTest::keyClick(common, Qt::Key_F2); }).dialog, editor.lines);
 
     editor.place(PaletteButton::HistoryTBtn, 6, 2);
     activate(inspector);
-    list->setFocus(Qt::TabFocusReason);
+    common->setFocus(Qt::TabFocusReason);
     QWidget *history = QApplication::focusWidget();
     EXPECT_EQ(test::whileModal([history] { QTest::keyClick(history, Qt::Key_Return); }).dialog,
               editor.data);
 }
 
 // ---- The properties of each cell ----
-
-std::vector<AttributeRow> kindRows(const ElementModel &model, int kind)
-{
-    return cellRows(model.kinds.kind(kind));
-}
 
 QImage kindTile(const Editor &editor, int kind)
 {
@@ -656,8 +619,7 @@ struct CellCase
     std::vector<int> kinds; // tab by tab
 };
 
-class CellTabs : public Editing, public ::testing::WithParamInterface<CellCase>
-{};
+using CellTabs = EditingWith<CellCase>;
 
 TEST_P(CellTabs, ShowEachCellsPropertiesAndTile)
 {
@@ -673,13 +635,13 @@ TEST_P(CellTabs, ShowEachCellsPropertiesAndTile)
             QTest::keyClick(inspector.CellTabBar, Qt::Key_Right);
         ASSERT_EQ(inspector.CellTabBar->currentIndex(), tab);
         const int kind = c.kinds[std::size_t(tab)];
-        EXPECT_EQ(shownRows(cells), kindRows(editor.model(), kind)) << "kind " << kind;
+        EXPECT_EQ(shownRows(cells), cellRows(editor.model().kinds.kind(kind))) << "kind " << kind;
         EXPECT_EQ(shownCell(inspector), kindTile(editor, kind)) << "kind " << kind;
     }
     // Back to the first cell.
     while (inspector.CellTabBar->currentIndex() > 0)
         QTest::keyClick(inspector.CellTabBar, Qt::Key_Left);
-    EXPECT_EQ(shownRows(cells), kindRows(editor.model(), c.kinds.front()));
+    EXPECT_EQ(shownRows(cells), cellRows(editor.model().kinds.kind(c.kinds.front())));
     EXPECT_EQ(shownCell(inspector), kindTile(editor, c.kinds.front()));
 }
 
@@ -705,7 +667,7 @@ TEST_F(Editing, ChoosingAnElementKeepsTheCellPictureButShowsItsFirstCell)
     choose(1);
     EXPECT_EQ(inspector.CellTabBar->currentIndex(), 0);
     EXPECT_EQ(tabs(inspector).size(), 5);
-    EXPECT_EQ(shownRows(inspector.CellValueList), kindRows(editor.model(), 215));
+    EXPECT_EQ(shownRows(inspector.CellValueList), cellRows(editor.model().kinds.kind(215)));
     EXPECT_EQ(shownCell(inspector), picture);
     EXPECT_EQ(inspector.cellImage().convertToFormat(QImage::Format_RGB32), picture);
 

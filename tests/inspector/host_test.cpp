@@ -25,7 +25,7 @@ public:
     FakeHost() { tile.fill(Qt::magenta); }
 
     int hostLeft() const override { return 268; }
-    void RefreshSheet() override { ++refreshes; }
+    void RefreshSheet() override {}
     void markElement(const PixelRect &rect) override { marked.push_back(rect); }
     void TopPanelMouseMove() override { ++outlineErasures; }
     const QImage &kindTile(int kind) const override
@@ -35,7 +35,6 @@ public:
     }
     QStyle *compactStyle() const override { return style.get(); }
 
-    int refreshes = 0;
     int outlineErasures = 0;
     std::vector<PixelRect> marked;
     mutable std::vector<int> tilesAsked;
@@ -61,9 +60,7 @@ TEST(InspectorHost, ChoosingAnElementMarksItOnTheHostsSheetAndDrawsTheHostsTile)
     inspector.ShowElement(placed->number);
     ASSERT_FALSE(host.marked.empty());
     EXPECT_EQ(host.marked.back(), model.elements.at(placed->number).pixelRect());
-    auto *values = inspector.findChild<ValueListEditor *>(QStringLiteral("ElementValueList"));
-    ASSERT_NE(values, nullptr);
-    EXPECT_EQ(values->value(0), QStringLiteral("3,2"));
+    EXPECT_EQ(inspector.ElementValueList->value(0), QStringLiteral("3,2"));
 
     // A cell's tab draws that cell's tile, which only the host has.
     inspector.CellTabControlChange(1);

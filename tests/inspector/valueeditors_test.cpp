@@ -58,7 +58,6 @@ class LinesForm : public ValueEditor<TLinesForm>
 {
 protected:
     QPlainTextEdit *memo() { return part<QPlainTextEdit>("LinesMemo"); }
-    QPushButton *button(const char *name) { return part<QPushButton>(name); }
 };
 
 } // namespace
@@ -229,7 +228,7 @@ TEST_F(LinesForm, FixedDialogWithMemoAboveTheButtonStrip)
     EXPECT_EQ(part("LinesPanel")->geometry(), QRect(0, 142, 412, 17));
     EXPECT_TRUE(memo()->toPlainText().isEmpty());
     for (const char *name : {"OKButton", "CancelButton"})
-        EXPECT_EQ(button(name)->palette().color(QPalette::ButtonText), QColor(Qt::blue));
+        EXPECT_EQ(part(name)->palette().color(QPalette::ButtonText), QColor(Qt::blue));
     EXPECT_EQ(tabOrder(memo()), QStringList({"LinesMemo", "OKButton", "CancelButton"}));
 }
 
@@ -239,14 +238,14 @@ TEST_F(LinesForm, FormResizePutsCancelAtTheMiddleOfTheOuterWidth)
     for (auto [outer, cancel, ok] : {std::tuple{418, 209, 161}, std::tuple{417, 208, 160}}) {
         form.setFixedWidth(outer);
         form.FormResize();
-        EXPECT_EQ(button("CancelButton")->x(), cancel) << outer;
-        EXPECT_EQ(button("OKButton")->x(), ok) << outer;
+        EXPECT_EQ(part("CancelButton")->x(), cancel) << outer;
+        EXPECT_EQ(part("OKButton")->x(), ok) << outer;
     }
     form.setFixedWidth(412);
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     form.FormResize();
-    EXPECT_EQ(button("CancelButton")->x(), form.frameGeometry().width() / 2);
+    EXPECT_EQ(part("CancelButton")->x(), form.frameGeometry().width() / 2);
 }
 
 TEST_F(LinesForm, TextStaysAcrossOpeningsAndOkHandsOverACopy)
@@ -257,7 +256,7 @@ TEST_F(LinesForm, TextStaysAcrossOpeningsAndOkHandsOverACopy)
         QTest::keyClicks(memo(), "Erste Zeile");
         QTest::keyClick(memo(), Qt::Key_Return);
         QTest::keyClicks(memo(), longLine);
-        QTest::mouseClick(button("CancelButton"), Qt::LeftButton);
+        QTest::mouseClick(part("CancelButton"), Qt::LeftButton);
     });
     EXPECT_EQ(result, QDialog::Rejected);
     EXPECT_FALSE(form.isVisible());
@@ -270,14 +269,14 @@ TEST_F(LinesForm, TextStaysAcrossOpeningsAndOkHandsOverACopy)
     result = runModal(form, [&] { form.close(); });
     EXPECT_EQ(result, QDialog::Rejected);
 
-    result = runModal(form, [&] { QTest::mouseClick(button("OKButton"), Qt::LeftButton); });
+    result = runModal(form, [&] { QTest::mouseClick(part("OKButton"), Qt::LeftButton); });
     EXPECT_EQ(result, QDialog::Accepted);
     const QStringList lines{"Erste Zeile", longLine};
     EXPECT_EQ(CurrentTextLines, lines);
     memo()->clear();
     EXPECT_EQ(CurrentTextLines, lines) << "later edits must not reach it";
 
-    runModal(form, [&] { QTest::mouseClick(button("OKButton"), Qt::LeftButton); });
+    runModal(form, [&] { QTest::mouseClick(part("OKButton"), Qt::LeftButton); });
     EXPECT_TRUE(CurrentTextLines.isEmpty()) << "an empty text has no lines";
 }
 

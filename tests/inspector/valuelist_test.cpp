@@ -23,8 +23,11 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 using talvex::ValueListEditor;
 using talvex::test::editorOf;
+using talvex::test::texts;
 using Style = ValueListEditor::EditStyle;
 
 namespace {
@@ -406,6 +409,7 @@ struct TypedCase
     const char *value;
     const char *shown; // the editor's display: Qt fills a mask from the left
     std::string caseName() const { return talvex::test::words(mask, keys); }
+    friend auto &operator<<(std::ostream &out, const TypedCase &c) { return out << c.caseName(); }
 };
 
 class Typed : public ValueList, public ::testing::WithParamInterface<TypedCase>
@@ -509,29 +513,24 @@ bool looksFocused(QWidget *control, QWidget *elsewhere, bool edgeOnly = false)
     const QImage unfocused = control->grab().toImage();
     if (!edgeOnly)
         return focused != unfocused;
+    auto row = [](const QImage &image, int y) { return image.copy(0, y, image.width(), 1); };
     const int bottom = focused.height() - 1;
-    return focused.copy(0, 0, focused.width(), 1) != unfocused.copy(0, 0, focused.width(), 1) &&
-           focused.copy(0, bottom, focused.width(), 1) !=
-               unfocused.copy(0, bottom, focused.width(), 1);
+    return row(focused, 0) != row(unfocused, 0) && row(focused, bottom) != row(unfocused, bottom);
 }
 
 TEST_F(ValueListKeys, TabWalksTheValuesThatTakeInputAndLeavesBothWays)
 {
+    // Where the focus stands after each of count presses of Tab or Backtab.
+    auto walk = [this](int count, bool forward) {
+        return texts(count, [&](int) {
+            tab(forward);
+            return where();
+        });
+    };
     before->setFocus(Qt::TabFocusReason);
-    QStringList forward;
-    for (int i = 0; i < 6; ++i) {
-        tab();
-        forward << where();
-    }
-    EXPECT_EQ(forward, QStringList({"0", "2", "3", "4", "after", "before"}));
-
+    EXPECT_EQ(walk(6, true), QStringList({"0", "2", "3", "4", "after", "before"}));
     after->setFocus(Qt::TabFocusReason);
-    QStringList backward;
-    for (int i = 0; i < 5; ++i) {
-        tab(false);
-        backward << where();
-    }
-    EXPECT_EQ(backward, QStringList({"4", "3", "2", "0", "before"}));
+    EXPECT_EQ(walk(5, false), QStringList({"4", "3", "2", "0", "before"}));
 }
 
 TEST_F(ValueListKeys, TheFocusedControlLooksDifferent)
