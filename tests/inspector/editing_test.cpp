@@ -58,6 +58,7 @@ auto untouched(const Editor &editor)
                       editor.inspector->cellImage());
 }
 
+// Text as an input method commits it (a dead key on a German keyboard) and as a drop brings it.
 void commit(QWidget *edit, const QString &text)
 {
     QInputMethodEvent event;
