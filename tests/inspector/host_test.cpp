@@ -60,7 +60,9 @@ TEST(InspectorHost, ChoosingAnElementMarksItOnTheHostsSheetAndDrawsTheHostsTile)
     inspector.ShowElement(placed->number);
     ASSERT_FALSE(host.marked.empty());
     EXPECT_EQ(host.marked.back(), model.elements.at(placed->number).pixelRect());
-    EXPECT_EQ(inspector.ElementValueList->value(0), QStringLiteral("3,2"));
+    auto *values = inspector.findChild<ValueListEditor *>(QStringLiteral("ElementValueList"));
+    ASSERT_NE(values, nullptr);
+    EXPECT_EQ(values->value(0), QStringLiteral("3,2"));
 
     // A cell's tab draws that cell's tile, which only the host has.
     inspector.CellTabControlChange(1);

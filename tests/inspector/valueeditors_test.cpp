@@ -12,7 +12,6 @@
 #include <QHelpEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QToolTip>
@@ -71,8 +70,7 @@ TEST_F(DataForm, FixedDialogWithGridAboveTheButtonStrip)
     EXPECT_EQ(part("NamePanel")->geometry(), QRect(0, 224, 261, 21));
     EXPECT_EQ(part("NamePanel")->palette().color(QPalette::Window),
               form.palette().color(QPalette::Dark));
-    EXPECT_EQ(part<QPushButton>("CancelButton")->palette().color(QPalette::ButtonText),
-              QColor(Qt::blue));
+    EXPECT_EQ(part("CancelButton")->palette().color(QPalette::ButtonText), QColor(Qt::blue));
 
     EXPECT_EQ(grid()->columnWidth(1), 128);
     EXPECT_EQ(grid()->horizontalHeader()->height(), 19) << "the title row";

@@ -27,7 +27,6 @@
 
 using talvex::ValueListEditor;
 using talvex::test::editorOf;
-using talvex::test::texts;
 using Style = ValueListEditor::EditStyle;
 
 namespace {
@@ -522,7 +521,7 @@ TEST_F(ValueListKeys, TabWalksTheValuesThatTakeInputAndLeavesBothWays)
 {
     // Where the focus stands after each of count presses of Tab or Backtab.
     auto walk = [this](int count, bool forward) {
-        return texts(count, [&](int) {
+        return talvex::test::texts(count, [&](int) {
             tab(forward);
             return where();
         });
