@@ -1,28 +1,35 @@
-// Attribute editing, the edit buttons and the per-cell properties, driven through the windows
-// the application builds.
+// Attribute editing, text that arrives other than by key presses, the edit buttons and the
+// per-cell properties, driven through the windows the application builds.
 
 #include "editorfixture.h"
 #include "inspector/currentdata.h"
 #include "inspector/valuelist.h"
 #include "inspectorlists.h"
 #include "model/elementmodel.h"
+#include "steps.h"
 #include "testnames.h"
 #include "testsupport.h"
 
+#include <QAccessible>
+#include <QClipboard>
 #include <QComboBox>
+#include <QDropEvent>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabBar>
-#include <QTableWidget>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <ostream>
+#include <tuple>
 #include <vector>
 
 using namespace talvex;
@@ -42,43 +49,32 @@ void typeOver(ValueListEditor *list, int item, const QString &keys)
 
 // What no edit in the inspector may touch: the element records, both sheet layers, the tabs
 // and the cell picture.
-struct Untouched
+auto untouched(const Editor &editor)
 {
-    explicit Untouched(const Editor &editor)
-        : background(editor.background())
-        , foreground(editor.foreground())
-        , tabs(::tabs(*editor.inspector))
-        , cellImage(editor.inspector->cellImage())
-    {
-        for (int n = 0; n <= LastElementNumber; ++n)
-            records.push_back(editor.model().elements.at(n));
-    }
-
-    bool operator==(const Untouched &) const = default;
-
     std::vector<Element> records;
-    QImage background;
-    QImage foreground;
-    QStringList tabs;
-    QImage cellImage;
-};
-
-template<typename Widget>
-Widget *part(QWidget &window, const char *name)
-{
-    return window.findChild<Widget *>(QString::fromLatin1(name));
+    for (int n = 0; n <= LastElementNumber; ++n)
+        records.push_back(editor.model().elements.at(n));
+    return std::tuple(records, editor.background(), editor.foreground(), tabs(*editor.inspector),
+                      editor.inspector->cellImage());
 }
 
-// The "..." button standing in the cell-spanning list, or nullptr.
-QToolButton *ellipsisButton(const TInspectForm &inspector)
+// Text as an input method commits it (a dead key on a German keyboard) and as a drop brings it.
+void commit(QWidget *edit, const QString &text)
 {
-    const auto buttons = inspector.CommonValueList->viewport()->findChildren<QToolButton *>(
-        QStringLiteral("EllipsisButton"));
-    for (QToolButton *button : buttons) {
-        if (button->isVisible())
-            return button;
-    }
-    return nullptr;
+    QInputMethodEvent event;
+    event.setCommitString(text);
+    QApplication::sendEvent(edit, &event);
+}
+
+void drop(QWidget *edit, const QString &text)
+{
+    QMimeData mime;
+    mime.setText(text);
+    const QPoint at = edit->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(edit, &enter);
+    QDropEvent dropped(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(edit, &dropped);
 }
 
 class Editing : public ::testing::Test
@@ -87,108 +83,101 @@ protected:
     // Chooses the element list entry at index with the keyboard, as the user does.
     void choose(int index)
     {
-        QComboBox *list = inspector.ComboBox;
-        while (list->currentIndex() < index)
-            QTest::keyClick(list, Qt::Key_Down);
-        while (list->currentIndex() > index)
-            QTest::keyClick(list, Qt::Key_Up);
+        while (inspector.ComboBox->currentIndex() < index)
+            QTest::keyClick(inspector.ComboBox, Qt::Key_Down);
+        while (inspector.ComboBox->currentIndex() > index)
+            QTest::keyClick(inspector.ComboBox, Qt::Key_Up);
     }
 
-    void placeDynamicInput(int column, int row, bool turned = false)
+    void placeDynamicInput(int column, int row)
     {
         editor.clickSelector(0); // the dynamic input exists for numeric values only
-        editor.place(PaletteButton::DynInputTBtn, column, row, turned);
+        editor.place(PaletteButton::DynInputTBtn, column, row);
     }
 
     Editor editor;
     TInspectForm &inspector = *editor.inspector;
+    ValueListEditor *element = inspector.ElementValueList;
+    ValueListEditor *common = inspector.CommonValueList;
 };
 
-} // namespace
+// The same with a row of a table as the test's parameter.
+template<typename Row>
+class EditingWith : public Editing, public ::testing::WithParamInterface<Row>
+{};
 
 // ---- Typing into the attribute lists ----
 
 TEST_F(Editing, ACellCountTypedAs07Shows7AndIsStoredNowhere)
 {
     editor.place(PaletteButton::MarketTBtn, 3, 2);
-    ValueListEditor *list = inspector.ElementValueList;
-    const QStringList loaded = values(list);
+    const QStringList loaded = values(element);
     ASSERT_EQ(loaded, QStringList({"3,2", "waagerecht", "5", "1"}));
-    const Untouched before(editor);
+    const auto before = untouched(editor);
 
-    typeOver(list, 2, "07");
-    EXPECT_EQ(list->value(2), "7");
-    EXPECT_EQ(qobject_cast<QLineEdit *>(editorOf(list, 2))->text(), "7") << "shown while typing";
-    EXPECT_EQ(values(list), QStringList({"3,2", "waagerecht", "7", "1"}));
+    typeOver(element, 2, "07");
+    EXPECT_EQ(element->value(2), "7");
+    EXPECT_EQ(qobject_cast<QLineEdit *>(editorOf(element, 2))->text(), "7") << "shown while typing";
+    EXPECT_EQ(values(element), QStringList({"3,2", "waagerecht", "7", "1"}));
     EXPECT_EQ(inspector.elementShownValues(), loaded);
-    EXPECT_TRUE(Untouched(editor) == before);
+    EXPECT_TRUE(untouched(editor) == before);
 
     // Choosing the element again shows its record.
     choose(0);
     choose(1);
-    EXPECT_EQ(values(list), loaded);
+    EXPECT_EQ(values(element), loaded);
 }
 
 TEST_F(Editing, RetypingTheLoadedValueWritesNothingAndClearingLeavesItEmpty)
 {
     editor.place(PaletteButton::MarketTBtn, 3, 2);
-    ValueListEditor *list = inspector.ElementValueList;
-    QSignalSpy reports(list, &ValueListEditor::stringsChanged);
+    QSignalSpy reports(element, &ValueListEditor::stringsChanged);
 
-    typeOver(list, 3, "07");
-    EXPECT_EQ(list->value(3), "7");
+    typeOver(element, 3, "07");
+    EXPECT_EQ(element->value(3), "7");
     EXPECT_EQ(reports.count(), 3) << "two keystrokes and the rewrite";
 
     reports.clear();
-    typeOver(list, 3, "1");
-    EXPECT_EQ(list->value(3), "1");
+    typeOver(element, 3, "1");
+    EXPECT_EQ(element->value(3), "1");
     EXPECT_EQ(reports.count(), 1) << "the keystroke alone";
 
     // A letter behind the value is refused without a report.
     reports.clear();
-    QTest::keyClick(editorOf(list, 3), Qt::Key_End);
-    QTest::keyClick(editorOf(list, 3), Qt::Key_X);
-    EXPECT_EQ(list->value(3), "1");
+    QTest::keyClick(editorOf(element, 3), Qt::Key_End);
+    QTest::keyClick(editorOf(element, 3), Qt::Key_X);
+    EXPECT_EQ(element->value(3), "1");
     EXPECT_EQ(reports.count(), 0);
 
     reports.clear();
-    typeOver(list, 2, "");
-    QTest::keyClick(editorOf(list, 2), Qt::Key_Backspace);
-    EXPECT_EQ(list->value(2), QString());
+    typeOver(element, 2, "");
+    QTest::keyClick(editorOf(element, 2), Qt::Key_Backspace);
+    EXPECT_EQ(element->value(2), QString());
     EXPECT_EQ(reports.count(), 1);
     EXPECT_EQ(inspector.elementShownValues(), QStringList({"3,2", "waagerecht", "5", "1"}));
 }
 
-namespace {
-
-struct EditedValueCase
+// A text put into an item of a list and the value it comes out as.
+struct Edit
 {
     bool common; // CommonValueList, else ElementValueList
     int item;
     const char *keys;
     const char *value;
+    std::string caseName() const { return words(common ? "common" : "element", item, keys); }
+    friend auto &operator<<(std::ostream &out, const Edit &c) { return out << c.caseName(); }
 };
 
-void PrintTo(const EditedValueCase &c, std::ostream *out)
-{
-    *out << (c.common ? "common " : "element ") << c.item << " '" << c.keys << "'";
-}
-
-} // namespace
-
-class TypedInADynamicInput : public Editing, public ::testing::WithParamInterface<EditedValueCase>
-{};
+using TypedInADynamicInput = EditingWith<Edit>;
 
 TEST_P(TypedInADynamicInput, ComesOutCanonicalAndChangesNothingElse)
 {
-    const EditedValueCase &c = GetParam();
+    const Edit &c = GetParam();
     placeDynamicInput(2, 3);
-    ValueListEditor *element = inspector.ElementValueList;
-    ValueListEditor *common = inspector.CommonValueList;
     const QStringList elementLoaded = values(element);
     const QStringList commonLoaded = values(common);
     ASSERT_EQ(commonLoaded, QStringList({"0,50", "1,00"}));
-    const Untouched before(editor);
+    const auto before = untouched(editor);
 
     ValueListEditor *list = c.common ? common : element;
     typeOver(list, c.item, QString::fromUtf8(c.keys));
@@ -201,75 +190,69 @@ TEST_P(TypedInADynamicInput, ComesOutCanonicalAndChangesNothingElse)
     EXPECT_EQ(values(common), commonExpected);
     EXPECT_EQ(inspector.elementShownValues(), elementLoaded);
     EXPECT_EQ(inspector.commonShownValues(), commonLoaded);
-    EXPECT_TRUE(Untouched(editor) == before);
+    EXPECT_TRUE(untouched(editor) == before);
 }
 
+// The masks let no letter or sign in, and cell counts take two digits at most.
 TALVEX_INSTANTIATE_NAMED(Decimals, TypedInADynamicInput,
-                         ::testing::Values(EditedValueCase{true, 0, ",5", "0,50"},
-                                           EditedValueCase{true, 1, "2,", "2,00"},
-                                           EditedValueCase{true, 0, "3,05", "3,05"},
-                                           EditedValueCase{true, 0, "1,5", "1,50"},
-                                           EditedValueCase{true, 1, "12,345", "12,34"},
-                                           // The mask lets no letter or sign in.
-                                           EditedValueCase{true, 1, "a-1,5", "1,50"}));
+                         ::testing::Values(Edit{true, 0, ",5", "0,50"}, Edit{true, 1, "2,", "2,00"},
+                                           Edit{true, 0, "3,05", "3,05"},
+                                           Edit{true, 0, "1,5", "1,50"},
+                                           Edit{true, 1, "12,345", "12,34"},
+                                           Edit{true, 1, "a-1,5", "1,50"}));
 
 TALVEX_INSTANTIATE_NAMED(CellCounts, TypedInADynamicInput,
-                         ::testing::Values(EditedValueCase{false, 2, "07", "7"},
-                                           EditedValueCase{false, 3, "12", "12"},
-                                           // Two digits at most, and digits only.
-                                           EditedValueCase{false, 2, "123", "12"},
-                                           EditedValueCase{false, 3, "1x2", "12"}));
+                         ::testing::Values(Edit{false, 2, "07", "7"}, Edit{false, 3, "12", "12"},
+                                           Edit{false, 2, "123", "12"},
+                                           Edit{false, 3, "1x2", "12"}));
 
-using PastedCase = EditedValueCase; // keys: the text written at once
-class PastedIntoADynamicInput : public Editing, public ::testing::WithParamInterface<PastedCase>
-{};
+using PastedIntoADynamicInput = EditingWith<Edit>;
 
 // A whole text arriving at once, past the mask, as a paste or a program write would bring it.
 TEST_P(PastedIntoADynamicInput, IsCheckedLikeTypedText)
 {
-    const PastedCase &c = GetParam();
+    const Edit &c = GetParam();
     placeDynamicInput(2, 3);
-    ValueListEditor *list = c.common ? inspector.CommonValueList : inspector.ElementValueList;
+    ValueListEditor *list = c.common ? common : element;
     const QStringList loaded = values(list);
     QSignalSpy reports(list, &ValueListEditor::stringsChanged);
 
     list->setValue(c.item, QString::fromUtf8(c.keys));
     EXPECT_EQ(list->value(c.item), QString::fromUtf8(c.value));
-    const bool rewritten = qstrcmp(c.keys, c.value) != 0;
-    EXPECT_EQ(reports.count(), rewritten ? 2 : 1);
+    EXPECT_EQ(reports.count(), qstrcmp(c.keys, c.value) != 0 ? 2 : 1) << "a rewrite reports again";
     EXPECT_EQ(c.common ? inspector.commonShownValues() : inspector.elementShownValues(), loaded);
 }
 
-TALVEX_INSTANTIATE_NAMED(
-    Integers, PastedIntoADynamicInput,
-    ::testing::Values(PastedCase{false, 2, "abc", "3"}, PastedCase{false, 2, " 07\t", "7"},
-                      PastedCase{false, 2, "+8", "8"}, PastedCase{false, 2, "-4", "-4"},
-                      PastedCase{false, 2, "4 2", "3"}, PastedCase{false, 2, "99999999999", "3"},
-                      // Blank only: left as it is.
-                      PastedCase{false, 3, "   ", "   "}, PastedCase{false, 3, "42", "42"}));
+// A text of blanks only is left as it is.
+TALVEX_INSTANTIATE_NAMED(Integers, PastedIntoADynamicInput,
+                         ::testing::Values(Edit{false, 2, "abc", "3"}, Edit{false, 2, " 07\t", "7"},
+                                           Edit{false, 2, "+8", "8"}, Edit{false, 2, "-4", "-4"},
+                                           Edit{false, 2, "4 2", "3"},
+                                           Edit{false, 2, "99999999999", "3"},
+                                           Edit{false, 3, "   ", "   "},
+                                           Edit{false, 3, "42", "42"}));
 
 TALVEX_INSTANTIATE_NAMED(Decimals, PastedIntoADynamicInput,
-                         ::testing::Values(PastedCase{true, 1, "abc", "1,00"},
-                                           PastedCase{true, 1, " ,5 ", "0,50"},
-                                           PastedCase{true, 1, "1,5x", "1,00"},
-                                           PastedCase{true, 0, "7,125", "7,12"},
-                                           PastedCase{true, 0, "\t", "\t"}));
+                         ::testing::Values(Edit{true, 1, "abc", "1,00"},
+                                           Edit{true, 1, " ,5 ", "0,50"},
+                                           Edit{true, 1, "1,5x", "1,00"},
+                                           Edit{true, 0, "7,125", "7,12"},
+                                           Edit{true, 0, "\t", "\t"}));
 
 TEST_F(Editing, PickingSenkrechtShowsItButDoesNotTurnTheElement)
 {
     editor.place(PaletteButton::MarketTBtn, 3, 2);
-    ValueListEditor *list = inspector.ElementValueList;
-    const Untouched before(editor);
-    QSignalSpy reports(list, &ValueListEditor::stringsChanged);
+    const auto before = untouched(editor);
+    QSignalSpy reports(element, &ValueListEditor::stringsChanged);
 
-    auto *pick = clickValue<QComboBox>(list, 1);
+    auto *pick = clickValue<QComboBox>(element, 1);
     ASSERT_NE(pick, nullptr);
     QTest::keyClick(pick, Qt::Key_Down);
     EXPECT_EQ(pick->currentText(), "senkrecht");
-    EXPECT_EQ(list->value(1), "senkrecht");
+    EXPECT_EQ(element->value(1), "senkrecht");
     EXPECT_EQ(reports.count(), 1) << "the pick alone, no word put back";
-    EXPECT_EQ(values(list), QStringList({"3,2", "senkrecht", "5", "1"}));
-    EXPECT_TRUE(Untouched(editor) == before);
+    EXPECT_EQ(values(element), QStringList({"3,2", "senkrecht", "5", "1"}));
+    EXPECT_TRUE(untouched(editor) == before);
     EXPECT_EQ(editor.model().elements.at(1).head.orientation, Horizontal);
 }
 
@@ -277,50 +260,75 @@ TEST_F(Editing, ReadOnlyItemsAreNeverExamined)
 {
     // Not numbers, and unlike their loaded values: examined, they would get those back.
     editor.place(PaletteButton::MarketTBtn, 3, 2);
-    ValueListEditor *element = inspector.ElementValueList;
     element->setValue(0, "links oben");
     element->setValue(1, "schräg");
     EXPECT_EQ(values(element), QStringList({"links oben", "schräg", "5", "1"}));
 
     editor.place(PaletteButton::TextTBtn, 2, 5);
-    inspector.CommonValueList->setValue(0, "(leer)");
-    EXPECT_EQ(values(inspector.CommonValueList), QStringList({"(leer)"}));
+    common->setValue(0, "(leer)");
+    EXPECT_EQ(values(common), QStringList({"(leer)"}));
     EXPECT_EQ(inspector.commonShownValues(), QStringList({"(Zeilen)"}));
+}
+
+// Text that reaches a value by other ways than a key press: input-method commits (dead keys on
+// a German keyboard), pastes and drops. Read-only values take none of them; editable ones take
+// what their mask allows.
+using ReadOnlyInput = Editing;
+
+TEST_F(ReadOnlyInput, TheCornerTakesNoCommitPasteOrDrop)
+{
+    editor.place(PaletteButton::MarketTBtn, 10, 10);
+    ASSERT_EQ(element->value(0), "10,10");
+    ASSERT_TRUE(element->isReadOnly(0));
+    QLineEdit *edit = clickValue(element, 0);
+    ASSERT_NE(edit, nullptr);
+    EXPECT_FALSE(edit->acceptDrops());
+    edit->end(false);
+
+    commit(edit, QStringLiteral("é"));
+    EXPECT_EQ(edit->text(), "10,10") << "dead key";
+    QApplication::clipboard()->setText(QStringLiteral("4"));
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(edit->text(), "10,10") << "paste";
+    drop(edit, QStringLiteral("7"));
+    EXPECT_EQ(edit->text(), "10,10") << "drop";
+    EXPECT_EQ(element->value(0), "10,10");
+}
+
+TEST_F(ReadOnlyInput, AnEditableCountTakesTheCommitsItsMaskAllows)
+{
+    editor.place(PaletteButton::MarketTBtn, 10, 10);
+    QLineEdit *edit = clickValue(element, 2);
+    ASSERT_NE(edit, nullptr);
+    ASSERT_FALSE(edit->isReadOnly());
+    edit->selectAll();
+    commit(edit, QStringLiteral("7"));
+    EXPECT_EQ(edit->text(), "7");
+    EXPECT_EQ(element->value(2), "7");
+    commit(edit, QStringLiteral("é"));
+    EXPECT_EQ(element->value(2), "7") << "refused by the digit mask";
+
+    // Once the row turns read-only, its open editor follows.
+    element->setReadOnly(2, true);
+    clickValue(element, 3);
+    edit = clickValue(element, 2);
+    ASSERT_NE(edit, nullptr);
+    commit(edit, QStringLiteral("8"));
+    EXPECT_EQ(element->value(2), "7");
 }
 
 // ---- The guards of the change handler ----
 
-enum class Flag
-{
-    LoadingElement,
-    LoadingCommon,
-    Normalizing
-};
-
-bool raised(const TInspectForm &inspector, Flag flag)
-{
-    switch (flag) {
-    case Flag::LoadingElement:
-        return inspector.isLoadingElement();
-    case Flag::LoadingCommon:
-        return inspector.isLoadingCommon();
-    case Flag::Normalizing:
-        return inspector.isNormalizing();
-    }
-    return false;
-}
-
 struct GuardCase
 {
-    Flag flag;
+    bool (TInspectForm::*raised)() const;
     const char *name;
     bool common;
     bool handled; // the change is rewritten all the same
     std::string caseName() const { return words(name, common ? "common" : "element"); }
 };
 
-class GuardFlag : public Editing, public ::testing::WithParamInterface<GuardCase>
-{};
+using GuardFlag = EditingWith<GuardCase>;
 
 // The flags go up where the inspector raises them: placing an element fills both lists, and a
 // rewrite reports the list's change once more. The raw value is written from inside the first
@@ -329,7 +337,7 @@ TEST_P(GuardFlag, KeepsTheHandlerFromWriting)
 {
     const GuardCase &c = GetParam();
     placeDynamicInput(2, 3);
-    ValueListEditor *list = c.common ? inspector.CommonValueList : inspector.ElementValueList;
+    ValueListEditor *list = c.common ? common : element;
     const int item = c.common ? 0 : 2;
     const int other = c.common ? 1 : 3;
     const QString raw = c.common ? ",5" : "07";
@@ -337,25 +345,24 @@ TEST_P(GuardFlag, KeepsTheHandlerFromWriting)
 
     bool written = false;
     QString seen;
-    std::vector<QMetaObject::Connection> watching;
-    for (ValueListEditor *reporter : {inspector.ElementValueList, inspector.CommonValueList}) {
-        watching.push_back(QObject::connect(reporter, &ValueListEditor::stringsChanged, list, [&] {
-            if (written || !raised(inspector, c.flag) || list->itemCount() <= other)
+    auto watcher = std::make_unique<QObject>(); // the watch ends with it
+    for (ValueListEditor *reporter : {element, common}) {
+        QObject::connect(reporter, &ValueListEditor::stringsChanged, watcher.get(), [&] {
+            if (written || !(inspector.*c.raised)() || list->itemCount() <= other)
                 return;
             written = true;
             list->setValue(item, raw);
             seen = list->value(item);
-        }));
+        });
     }
-    if (c.flag == Flag::Normalizing)
+    if (c.raised == &TInspectForm::isNormalizing)
         list->setValue(other, c.common ? "2," : "02");
     else
         placeDynamicInput(8, 3);
     ASSERT_TRUE(written) << "no report under the flag";
     EXPECT_EQ(seen, c.handled ? canonical : raw);
-    EXPECT_FALSE(raised(inspector, c.flag));
-    for (const QMetaObject::Connection &connection : watching)
-        QObject::disconnect(connection);
+    EXPECT_FALSE((inspector.*c.raised)());
+    watcher.reset();
 
     // Once the flag is down the next change of the list has the value examined.
     list->setValue(other, list->value(other) + " ");
@@ -364,47 +371,44 @@ TEST_P(GuardFlag, KeepsTheHandlerFromWriting)
 
 TALVEX_INSTANTIATE_NAMED(
     Flags, GuardFlag,
-    ::testing::Values(GuardCase{Flag::LoadingElement, "LoadingElement", false, false},
-                      GuardCase{Flag::LoadingElement, "LoadingElement", true, false},
-                      GuardCase{Flag::Normalizing, "Normalizing", false, false},
-                      GuardCase{Flag::Normalizing, "Normalizing", true, false},
-                      GuardCase{Flag::LoadingCommon, "LoadingCommon", true, false},
+    ::testing::Values(GuardCase{&TInspectForm::isLoadingElement, "LoadingElement", false, false},
+                      GuardCase{&TInspectForm::isLoadingElement, "LoadingElement", true, false},
+                      GuardCase{&TInspectForm::isNormalizing, "Normalizing", false, false},
+                      GuardCase{&TInspectForm::isNormalizing, "Normalizing", true, false},
+                      GuardCase{&TInspectForm::isLoadingCommon, "LoadingCommon", true, false},
                       // It guards the cell-spanning list only.
-                      GuardCase{Flag::LoadingCommon, "LoadingCommon", false, true}));
+                      GuardCase{&TInspectForm::isLoadingCommon, "LoadingCommon", false, true}));
 
 TEST_F(Editing, AChangeWhileNormalisingReturnsAtOnce)
 {
     editor.place(PaletteButton::MarketTBtn, 3, 2);
-    ValueListEditor *list = inspector.ElementValueList;
     // Connected after the inspector: runs right behind its nested run for the rewrite.
     bool nested = false;
-    QObject::connect(list, &ValueListEditor::stringsChanged, list, [&] {
+    QObject::connect(element, &ValueListEditor::stringsChanged, element, [&] {
         if (inspector.isNormalizing() && !nested) {
             nested = true;
-            list->setValue(2, "09");
+            element->setValue(2, "09");
         }
     });
-    list->setValue(3, "02");
+    element->setValue(3, "02");
     EXPECT_TRUE(nested);
-    EXPECT_EQ(list->value(3), "2");
-    EXPECT_EQ(list->value(2), "09") << "examined by a nested run";
+    EXPECT_EQ(element->value(3), "2");
+    EXPECT_EQ(element->value(2), "09") << "examined by a nested run";
     EXPECT_FALSE(inspector.isNormalizing());
 }
 
 TEST_F(Editing, FillingTheListsReportsOnlyUnderTheLoadingFlags)
 {
-    struct Report
-    {
-        bool common;
-        int items;
-        bool loadingElement;
-        bool loadingCommon;
-    };
-    std::vector<Report> reports;
-    for (ValueListEditor *list : {inspector.ElementValueList, inspector.CommonValueList}) {
+    int reports = 0;
+    for (ValueListEditor *list : {element, common}) {
         QObject::connect(list, &ValueListEditor::stringsChanged, list, [&, list] {
-            reports.push_back({list == inspector.CommonValueList, list->itemCount(),
-                               inspector.isLoadingElement(), inspector.isLoadingCommon()});
+            ++reports;
+            if (list == element) {
+                EXPECT_TRUE(inspector.isLoadingElement()) << list->itemCount() << " items";
+            } else if (list->itemCount() > 0) {
+                EXPECT_TRUE(inspector.isLoadingCommon())
+                    << list->itemCount() << " cell-spanning items";
+            }
         });
     }
     placeDynamicInput(2, 3);
@@ -412,17 +416,10 @@ TEST_F(Editing, FillingTheListsReportsOnlyUnderTheLoadingFlags)
     choose(1);
     editor.place(PaletteButton::TextTBtn, 2, 6);
 
-    ASSERT_FALSE(reports.empty());
-    for (const Report &r : reports) {
-        if (!r.common) {
-            EXPECT_TRUE(r.loadingElement) << r.items << " items";
-        } else if (r.items > 0) {
-            EXPECT_TRUE(r.loadingCommon) << r.items << " cell-spanning items";
-        }
-    }
+    EXPECT_GT(reports, 0);
     EXPECT_FALSE(inspector.isLoadingElement());
     EXPECT_FALSE(inspector.isLoadingCommon());
-    EXPECT_EQ(values(inspector.CommonValueList), QStringList({"(Zeilen)"}));
+    EXPECT_EQ(values(common), QStringList({"(Zeilen)"}));
 }
 
 // ---- The edit buttons ----
@@ -430,21 +427,24 @@ TEST_F(Editing, FillingTheListsReportsOnlyUnderTheLoadingFlags)
 class EditButton : public Editing
 {
 protected:
-    // Presses the "..." of the cell-spanning list and lets whileOpen act in what opens.
-    test::Modal press(const std::function<void(QDialog &)> &whileOpen = [](QDialog &) {})
+    // Presses the "..." standing in the cell-spanning list and lets whileOpen act in what opens.
+    test::Modal press(const std::function<void(QDialog &)> &whileOpen = {})
     {
-        QToolButton *button = ellipsisButton(inspector);
-        if (!button) {
-            ADD_FAILURE() << "no edit button";
-            return {};
+        for (QToolButton *button :
+             common->viewport()->findChildren<QToolButton *>("EllipsisButton")) {
+            if (button->isVisible())
+                return test::whileModal([&] { QTest::mouseClick(button, Qt::LeftButton); },
+                                        whileOpen);
         }
-        return test::whileModal([&] { QTest::mouseClick(button, Qt::LeftButton); }, whileOpen);
+        ADD_FAILURE() << "no edit button";
+        return {};
     }
 
-    // Where the dialog has to stand: over the inspector's right frame by 4 pixels, its middle
-    // 85 pixels below the top of CellPanel.
-    void expectBesideTheInspector(const test::Modal &opened)
+    // That the dialog expected opened where it has to stand: over the inspector's right frame by
+    // 4 pixels, its middle 85 pixels below the top of CellPanel.
+    void expectOpenedBesideTheInspector(const test::Modal &opened, QDialog *expected)
     {
+        EXPECT_EQ(opened.dialog, expected);
         const QRect frame = inspector.frameGeometry();
         const int cellPanelTop = inspector.CellPanel->mapTo(&inspector, QPoint()).y();
         EXPECT_EQ(cellPanelTop, 38 + 105);
@@ -454,7 +454,7 @@ protected:
 
     static void click(QDialog &dialog, const char *button)
     {
-        QTest::mouseClick(part<QPushButton>(dialog, button), Qt::LeftButton);
+        QTest::mouseClick(dialog.findChild<QPushButton *>(button), Qt::LeftButton);
     }
 };
 
@@ -465,42 +465,36 @@ TEST_F(EditButton, TextLinesOpenTheLinesEditorKeptAcrossOpeningsAndElements)
     CurrentTextLines = {"unberührt"};
 
     // The lines editor places its buttons from its outer width before it shows.
-    auto *cancel = part<QPushButton>(*editor.lines, "CancelButton");
-    int cancelLeft = -1;
+    auto *cancel = editor.lines->findChild<QPushButton *>("CancelButton");
     test::Modal opened = press([&](QDialog &dialog) {
-        cancelLeft = cancel->x();
-        auto *memo = part<QPlainTextEdit>(dialog, "LinesMemo");
+        EXPECT_EQ(cancel->x(), dialog.frameGeometry().width() / 2);
+        auto *memo = dialog.findChild<QPlainTextEdit *>("LinesMemo");
         QTest::keyClicks(memo, "Erste Zeile");
         QTest::keyClick(memo, Qt::Key_Return);
         QTest::keyClicks(memo, "zweite");
         click(dialog, "CancelButton");
     });
-    ASSERT_EQ(opened.dialog, editor.lines);
-    EXPECT_EQ(opened.dialog->result(), QDialog::Rejected);
-    expectBesideTheInspector(opened);
-    EXPECT_EQ(cancelLeft, opened.frame.width() / 2);
+    expectOpenedBesideTheInspector(opened, editor.lines);
+    EXPECT_EQ(editor.lines->result(), QDialog::Rejected);
     EXPECT_EQ(CurrentTextLines, QStringList({"unberührt"})) << "set by OK only";
 
     cancel->move(0, cancel->y());
     opened = press([&](QDialog &dialog) {
-        cancelLeft = cancel->x();
+        EXPECT_EQ(cancel->x(), dialog.frameGeometry().width() / 2);
         click(dialog, "OKButton");
     });
-    ASSERT_EQ(opened.dialog, editor.lines);
-    expectBesideTheInspector(opened);
-    EXPECT_EQ(cancelLeft, opened.frame.width() / 2);
+    expectOpenedBesideTheInspector(opened, editor.lines);
     EXPECT_EQ(CurrentTextLines, QStringList({"Erste Zeile", "zweite"}));
 
     // A second text element starts with no lines of its own but finds the text of the first.
     editor.place(PaletteButton::TextTBtn, 6, 3);
     EXPECT_TRUE(CurrentTextLines.isEmpty());
-    QString shown;
     opened = press([&](QDialog &dialog) {
-        shown = part<QPlainTextEdit>(dialog, "LinesMemo")->toPlainText();
+        EXPECT_EQ(dialog.findChild<QPlainTextEdit *>("LinesMemo")->toPlainText(),
+                  "Erste Zeile\nzweite");
         click(dialog, "CancelButton");
     });
     EXPECT_EQ(opened.dialog, editor.lines);
-    EXPECT_EQ(shown, "Erste Zeile\nzweite");
     EXPECT_TRUE(CurrentTextLines.isEmpty());
 }
 
@@ -509,44 +503,29 @@ TEST_F(EditButton, HistoryDataOpenTheDataTableEditorKeptAcrossOpeningsAndElement
     editor.place(PaletteButton::HistoryTBtn, 2, 3);
     CurrentHistoryTable = {{"unberührt"}};
     auto typeInto = [](QDialog &dialog, int column, int row, const QString &keys) {
-        auto *grid = part<QTableWidget>(dialog, "StringGrid");
-        grid->setFocus();
-        grid->setCurrentCell(row - 1, column);
-        QLineEdit *edit = nullptr;
-        ASSERT_TRUE(QTest::qWaitFor([&] {
-            edit = qobject_cast<QLineEdit *>(QApplication::focusWidget());
-            return edit && grid->isAncestorOf(edit);
-        }));
-        edit->selectAll();
+        QLineEdit *edit = openCell(dialog, column, row);
+        ASSERT_NE(edit, nullptr);
         QTest::keyClicks(edit, keys);
     };
 
-    auto *cancel = part<QPushButton>(*editor.data, "CancelButton");
-    int cancelLeft = -1;
+    auto *cancel = editor.data->findChild<QPushButton *>("CancelButton");
     test::Modal opened = press([&](QDialog &dialog) {
-        cancelLeft = cancel->x();
+        EXPECT_EQ(cancel->x(), dialog.frameGeometry().width() - cancel->width() - 6);
         typeInto(dialog, 1, 4, "12,5");
         typeInto(dialog, 0, 2, "zwei");
         click(dialog, "CancelButton");
     });
-    ASSERT_EQ(opened.dialog, editor.data);
-    EXPECT_EQ(opened.dialog->result(), QDialog::Rejected);
-    expectBesideTheInspector(opened);
-    EXPECT_EQ(cancelLeft, opened.frame.width() - cancel->width() - 6);
+    expectOpenedBesideTheInspector(opened, editor.data);
+    EXPECT_EQ(editor.data->result(), QDialog::Rejected);
     EXPECT_EQ(CurrentHistoryTable, StringTable({{"unberührt"}})) << "set by OK only";
 
     // The period numbers are written again before the editor shows; typed values stay.
-    QString period;
-    QString typed;
     opened = press([&](QDialog &dialog) {
-        period = editor.data->cell(0, 2);
-        typed = editor.data->cell(1, 4);
+        EXPECT_EQ(editor.data->cell(0, 2), "2");
+        EXPECT_EQ(editor.data->cell(1, 4), "12,5");
         click(dialog, "OKButton");
     });
-    ASSERT_EQ(opened.dialog, editor.data);
-    expectBesideTheInspector(opened);
-    EXPECT_EQ(period, "2");
-    EXPECT_EQ(typed, "12,5");
+    expectOpenedBesideTheInspector(opened, editor.data);
     ASSERT_EQ(CurrentHistoryTable.size(), 11);
     EXPECT_EQ(CurrentHistoryTable.at(0), QStringList({"Zeitraum", "Zahlenwerte"}));
     EXPECT_EQ(CurrentHistoryTable.at(4), QStringList({"4", "12,5"}));
@@ -554,11 +533,10 @@ TEST_F(EditButton, HistoryDataOpenTheDataTableEditorKeptAcrossOpeningsAndElement
     editor.place(PaletteButton::HistoryTBtn, 6, 3);
     EXPECT_TRUE(CurrentHistoryTable.isEmpty());
     opened = press([&](QDialog &dialog) {
-        typed = editor.data->cell(1, 4);
+        EXPECT_EQ(editor.data->cell(1, 4), "12,5");
         click(dialog, "CancelButton");
     });
     EXPECT_EQ(opened.dialog, editor.data);
-    EXPECT_EQ(typed, "12,5");
 }
 
 TEST_F(EditButton, NothingOpensUnlessTheCellSpanningListHoldsExactlyOneItem)
@@ -573,20 +551,55 @@ TEST_F(EditButton, NothingOpensUnlessTheCellSpanningListHoldsExactlyOneItem)
 
     // The markers alone do not open an editor when another item stands beside them.
     editor.place(PaletteButton::TextTBtn, 3, 6);
-    inspector.CommonValueList->appendItem("Daten der Vorgeschichte", "(Tabelle)");
+    common->appendItem("Daten der Vorgeschichte", "(Tabelle)");
     EXPECT_FALSE(press().dialog);
     editor.place(PaletteButton::HistoryTBtn, 3, 8);
     EXPECT_EQ(press().dialog, editor.data);
-    inspector.CommonValueList->appendItem("Textzeilen", "(Zeilen)");
+    common->appendItem("Textzeilen", "(Zeilen)");
     EXPECT_FALSE(press().dialog);
 }
 
-// ---- The properties of each cell ----
-
-std::vector<AttributeRow> kindRows(const ElementModel &model, int kind)
+TEST_F(EditButton, ReturnSpaceAndF2OpenTheEditorAsTheButtonDoes)
 {
-    return cellRows(model.kinds.kind(kind));
+    editor.place(PaletteButton::TextTBtn, 2, 2);
+    activate(inspector);
+
+    QToolButton *button = common->viewport()->findChild<QToolButton *>("EllipsisButton");
+    ASSERT_NE(button, nullptr);
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(button);
+    EXPECT_EQ(face->role(), QAccessible::Button);
+    EXPECT_EQ(face->text(QAccessible::Name), QStringLiteral("Textzeilen bearbeiten"));
+    EXPECT_EQ(test::whileModal([face] {
+                  face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+              }).dialog,
+              editor.lines);
+
+    // Tab reaches the read-only row: its value is a tab stop because the row opens an editor.
+    for (const int key : {int(Qt::Key_Return), int(Qt::Key_Space), int(Qt::Key_F2)}) {
+        activate(inspector); // a closed modal window hands the activation back to the main window
+        common->setFocus(Qt::TabFocusReason);
+        QWidget *value = QApplication::focusWidget();
+        ASSERT_TRUE(common->isAncestorOf(value));
+        EXPECT_EQ(test::whileModal([value, key] { QTest::keyClick(value, Qt::Key(key)); }).dialog,
+                  editor.lines)
+            << QKeySequence(key).toString().toStdString();
+        EXPECT_EQ(common->value(0), QStringLiteral("(Zeilen)")) << "the marker is not typed into";
+    }
+    // The list itself, with the row current but its value not focused, does the same.
+    activate(inspector);
+    common->setFocus(Qt::OtherFocusReason);
+    common->setCurrentCell(0, 1);
+    EXPECT_EQ(test::whileModal([&] { QTest::keyClick(common, Qt::Key_F2); }).dialog, editor.lines);
+
+    editor.place(PaletteButton::HistoryTBtn, 6, 2);
+    activate(inspector);
+    common->setFocus(Qt::TabFocusReason);
+    QWidget *history = QApplication::focusWidget();
+    EXPECT_EQ(test::whileModal([history] { QTest::keyClick(history, Qt::Key_Return); }).dialog,
+              editor.data);
 }
+
+// ---- The properties of each cell ----
 
 QImage kindTile(const Editor &editor, int kind)
 {
@@ -607,8 +620,7 @@ struct CellCase
     std::vector<int> kinds; // tab by tab
 };
 
-class CellTabs : public Editing, public ::testing::WithParamInterface<CellCase>
-{};
+using CellTabs = EditingWith<CellCase>;
 
 TEST_P(CellTabs, ShowEachCellsPropertiesAndTile)
 {
@@ -624,13 +636,13 @@ TEST_P(CellTabs, ShowEachCellsPropertiesAndTile)
             QTest::keyClick(inspector.CellTabBar, Qt::Key_Right);
         ASSERT_EQ(inspector.CellTabBar->currentIndex(), tab);
         const int kind = c.kinds[std::size_t(tab)];
-        EXPECT_EQ(shownRows(cells), kindRows(editor.model(), kind)) << "kind " << kind;
+        EXPECT_EQ(shownRows(cells), cellRows(editor.model().kinds.kind(kind))) << "kind " << kind;
         EXPECT_EQ(shownCell(inspector), kindTile(editor, kind)) << "kind " << kind;
     }
     // Back to the first cell.
     while (inspector.CellTabBar->currentIndex() > 0)
         QTest::keyClick(inspector.CellTabBar, Qt::Key_Left);
-    EXPECT_EQ(shownRows(cells), kindRows(editor.model(), c.kinds.front()));
+    EXPECT_EQ(shownRows(cells), cellRows(editor.model().kinds.kind(c.kinds.front())));
     EXPECT_EQ(shownCell(inspector), kindTile(editor, c.kinds.front()));
 }
 
@@ -656,7 +668,7 @@ TEST_F(Editing, ChoosingAnElementKeepsTheCellPictureButShowsItsFirstCell)
     choose(1);
     EXPECT_EQ(inspector.CellTabBar->currentIndex(), 0);
     EXPECT_EQ(tabs(inspector).size(), 5);
-    EXPECT_EQ(shownRows(inspector.CellValueList), kindRows(editor.model(), 215));
+    EXPECT_EQ(shownRows(inspector.CellValueList), cellRows(editor.model().kinds.kind(215)));
     EXPECT_EQ(shownCell(inspector), picture);
     EXPECT_EQ(inspector.cellImage().convertToFormat(QImage::Format_RGB32), picture);
 
@@ -665,3 +677,5 @@ TEST_F(Editing, ChoosingAnElementKeepsTheCellPictureButShowsItsFirstCell)
     EXPECT_EQ(inspector.CellValueList->itemCount(), 0);
     EXPECT_EQ(shownCell(inspector), picture);
 }
+
+} // namespace

@@ -8,10 +8,8 @@
 #include "model/palette.h"
 #include "model/placing.h"
 
-#include <QComboBox>
 #include <QImage>
 #include <QProxyStyle>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -27,7 +25,7 @@ public:
     FakeHost() { tile.fill(Qt::magenta); }
 
     int hostLeft() const override { return 268; }
-    void RefreshSheet() override { ++refreshes; }
+    void RefreshSheet() override {}
     void markElement(const PixelRect &rect) override { marked.push_back(rect); }
     void TopPanelMouseMove() override { ++outlineErasures; }
     const QImage &kindTile(int kind) const override
@@ -37,7 +35,6 @@ public:
     }
     QStyle *compactStyle() const override { return style.get(); }
 
-    int refreshes = 0;
     int outlineErasures = 0;
     std::vector<PixelRect> marked;
     mutable std::vector<int> tilesAsked;

@@ -1,8 +1,10 @@
 #include "inspector/valuelist.h"
 
+#include "editorfixture.h"
 #include "inspectorlists.h"
 #include "model/values.h"
 #include "qtmessages.h"
+#include "steps.h"
 #include "testnames.h"
 #include "testsupport.h"
 
@@ -12,10 +14,12 @@
 #include <QHelpEvent>
 #include <QLineEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
 #include <QToolTip>
+#include <QVBoxLayout>
 
 #include <gtest/gtest.h>
 
@@ -37,43 +41,28 @@ Editor *openEditor(ValueListEditor &list, int item)
 }
 
 // Stands in for the inspector's change handler: each plain, editable item gets the model's
-// normal form of its value, read against the loaded one.
-class Normaliser
+// normal form of its value, read against the loaded one. Counts its writes in writes.
+void normaliseOnChange(ValueListEditor &list, const QStringList &loaded, int &writes)
 {
-public:
-    Normaliser(ValueListEditor &list, QStringList loaded)
-        : m_list(list)
-        , m_loaded(std::move(loaded))
-    {
-        QObject::connect(&list, &ValueListEditor::stringsChanged, &list, [this] { run(); });
-    }
-
-    int writes = 0;
-
-private:
-    void run()
-    {
-        if (m_normalizing || m_list.itemCount() != m_loaded.size())
+    auto normalise = [&list, loaded, &writes, normalizing = false]() mutable {
+        if (normalizing || list.itemCount() != loaded.size())
             return;
-        for (int i = 0; i < m_list.itemCount(); ++i) {
-            if (m_list.isReadOnly(i) || m_list.editStyle(i) != Style::Plain)
+        for (int i = 0; i < list.itemCount(); ++i) {
+            if (list.isReadOnly(i) || list.editStyle(i) != Style::Plain)
                 continue;
             const std::optional<std::string> normal =
-                talvex::normalizedValue(m_list.value(i).toStdString(), m_loaded.at(i).toStdString(),
-                                        m_list.editMask(i).toStdString());
+                talvex::normalizedValue(list.value(i).toStdString(), loaded.at(i).toStdString(),
+                                        list.editMask(i).toStdString());
             if (!normal)
                 continue;
-            m_normalizing = true;
-            m_list.setValue(i, QString::fromStdString(*normal));
+            normalizing = true;
+            list.setValue(i, QString::fromStdString(*normal));
             ++writes;
-            m_normalizing = false;
+            normalizing = false;
         }
-    }
-
-    ValueListEditor &m_list;
-    QStringList m_loaded;
-    bool m_normalizing = false;
-};
+    };
+    QObject::connect(&list, &ValueListEditor::stringsChanged, &list, normalise);
+}
 
 class ValueList : public ::testing::Test
 {
@@ -87,8 +76,6 @@ protected:
 
     ValueListEditor list;
 };
-
-} // namespace
 
 TEST_F(ValueList, ItemsUnderATitleRow)
 {
@@ -146,14 +133,17 @@ TEST_F(ValueList, AKeyCutOffByItsColumnShowsWhollyAsTooltip)
     EXPECT_EQ(list.clippedKey(0), QString());
 }
 
-TEST_F(ValueList, PropertiesGoWithTheirItem)
+TEST_F(ValueList, PropertiesAndIndicesGoWithTheirItem)
 {
-    list.appendItem("Startwert", "0,50");
+    EXPECT_EQ(list.appendItem("Startwert", "0,50"), 0);
     list.setEditMask(0, "990,99;1;0");
     list.setPickList(0, {"a"});
     list.setReadOnly(0, true);
+    const int second = list.appendItem("Maximalwert", "1,00");
+    EXPECT_EQ(second, 1);
+    EXPECT_EQ(list.key(second), "Maximalwert");
     list.clearItems();
-    list.appendItem("Startwert", "0,50");
+    EXPECT_EQ(list.appendItem("Startwert", "0,50"), 0) << "counted again from an empty list";
     EXPECT_TRUE(list.editMask(0).isEmpty());
     EXPECT_TRUE(list.pickList(0).isEmpty());
     EXPECT_FALSE(list.isReadOnly(0));
@@ -268,7 +258,8 @@ TEST_F(ValueList, ReadOnlyPickListStillLetsTheUserPick)
     list.setEditStyle(0, Style::PickList);
     list.setPickList(0, {"waagerecht", "senkrecht"});
     list.setReadOnly(0, true);
-    Normaliser handler(list, {"waagerecht"});
+    int writes = 0;
+    normaliseOnChange(list, {"waagerecht"}, writes);
     QSignalSpy changed(&list, &ValueListEditor::stringsChanged);
 
     auto *combo = openEditor<QComboBox>(list, 0);
@@ -278,7 +269,7 @@ TEST_F(ValueList, ReadOnlyPickListStillLetsTheUserPick)
     QTest::keyClick(combo, Qt::Key_Down);
     EXPECT_EQ(list.value(0), "senkrecht");
     EXPECT_EQ(changed.count(), 1);
-    EXPECT_EQ(handler.writes, 0);
+    EXPECT_EQ(writes, 0);
 
     // A value outside the pick list is still shown.
     list.setValue(0, "schräg");
@@ -322,16 +313,6 @@ TEST_F(ValueList, EllipsisButtonReportsItsItem)
     EXPECT_EQ(editorOf(&list, 1), nullptr);
 }
 
-TEST_F(ValueList, AppendingGivesTheIndexTheItemIsReadBy)
-{
-    EXPECT_EQ(list.appendItem("Startwert", "0,50"), 0);
-    const int second = list.appendItem("Maximalwert", "1,00");
-    EXPECT_EQ(second, 1);
-    EXPECT_EQ(list.key(second), "Maximalwert");
-    list.clearItems();
-    EXPECT_EQ(list.appendItem("Neu", "b"), 0) << "counted again from an empty list";
-}
-
 TEST_F(ValueList, ClearingWithAnOpenEditorLeavesNothingBehind)
 {
     list.appendItem("Name", "a");
@@ -349,8 +330,7 @@ TEST_F(ValueList, ClearingWithAnOpenEditorLeavesNothingBehind)
 // and no editor may open on the other rows that are going too.
 TEST_F(ValueList, ClearingWhileTypingKeepsTheFocusInTheListAndOpensNothing)
 {
-    list.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&list));
+    activate(list);
     for (const char *key : {"Startwert", "Maximalwert", "Zellenzahl"})
         list.appendItem(key, "1");
     QPointer<QLineEdit> typing(openEditor(list, 0));
@@ -419,7 +399,6 @@ TEST_F(ValueList, TabWalksTheValues)
 
 // Canonical rewriting as the user sees it, typed key by key into the real editor over the
 // selected loaded value.
-namespace {
 
 struct TypedCase
 {
@@ -428,14 +407,9 @@ struct TypedCase
     const char *keys;
     const char *value;
     const char *shown; // the editor's display: Qt fills a mask from the left
+    std::string caseName() const { return talvex::test::words(mask, keys); }
+    friend auto &operator<<(std::ostream &out, const TypedCase &c) { return out << c.caseName(); }
 };
-
-void PrintTo(const TypedCase &c, std::ostream *out)
-{
-    *out << c.mask << " '" << c.keys << "'";
-}
-
-} // namespace
 
 class Typed : public ValueList, public ::testing::WithParamInterface<TypedCase>
 {};
@@ -445,7 +419,8 @@ TEST_P(Typed, GivesTheCanonicalValue)
     const TypedCase &c = GetParam();
     list.appendItem("Wert", c.loaded);
     list.setEditMask(0, c.mask);
-    Normaliser handler(list, {c.loaded});
+    int writes = 0;
+    normaliseOnChange(list, {c.loaded}, writes);
     QLineEdit *edit = openEditor(list, 0);
     ASSERT_NE(edit, nullptr);
     edit->selectAll();
@@ -476,3 +451,100 @@ TALVEX_INSTANTIATE_NAMED(
                       // The mask takes no third fraction digit.
                       TypedCase{"990,99;1;0", "0,50", "12,345", "12,34", "12 ,34"},
                       TypedCase{"990,99;1;0", "0,50", "123,4", "123,40", "123,40"}));
+
+// ---- Keys and focus in a window ----
+
+// A list between two other fields of a window, with values of every kind: editable, read-only,
+// a standing ellipsis editor and a read-only pick list.
+class ValueListKeys : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        before->setObjectName("before");
+        after->setObjectName("after");
+        auto *column = new QVBoxLayout(&window);
+        column->addWidget(before);
+        column->addWidget(list);
+        column->addWidget(after);
+        list->appendItem("Startwert", "0,50");
+        list->appendItem("Ecke", "3,2");
+        list->setReadOnly(1, true);
+        list->appendItem("Textzeilen", "(Zeilen)");
+        list->setEditStyle(2, Style::Ellipsis);
+        list->setReadOnly(2, true);
+        list->appendItem("Orientierung", "waagerecht");
+        list->setEditStyle(3, Style::PickList);
+        list->setPickList(3, {"waagerecht", "senkrecht"});
+        list->setReadOnly(3, true);
+        list->appendItem("Maximalwert", "1,00");
+        window.resize(300, 300);
+        activate(window);
+    }
+
+    // The item whose editor has the focus, else the name of what has it.
+    QString where() const
+    {
+        QWidget *focus = QApplication::focusWidget();
+        const int item = focus && list->isAncestorOf(focus)
+                             ? list->indexAt(focus->geometry().center()).row()
+                             : -1;
+        return item >= 0 ? QString::number(item) : focusName();
+    }
+
+    QWidget window;
+    QLineEdit *before = new QLineEdit;
+    ValueListEditor *list = new ValueListEditor;
+    QPushButton *after = new QPushButton("OK");
+};
+
+// The control's picture with the focus given from the keyboard and with the focus elsewhere.
+// With edgeOnly, only the outermost pixel rows count, where no cursor or selection is drawn.
+bool looksFocused(QWidget *control, QWidget *elsewhere, bool edgeOnly = false)
+{
+    // What a Tab key press marks on its window: styles draw the focus after keyboard moves.
+    control->window()->setAttribute(Qt::WA_KeyboardFocusChange);
+    control->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    const QImage focused = control->grab().toImage();
+    elsewhere->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    const QImage unfocused = control->grab().toImage();
+    if (!edgeOnly)
+        return focused != unfocused;
+    auto row = [](const QImage &image, int y) { return image.copy(0, y, image.width(), 1); };
+    const int bottom = focused.height() - 1;
+    return row(focused, 0) != row(unfocused, 0) && row(focused, bottom) != row(unfocused, bottom);
+}
+
+TEST_F(ValueListKeys, TabWalksTheValuesThatTakeInputAndLeavesBothWays)
+{
+    // Where the focus stands after each of count presses of Tab or Backtab.
+    auto walk = [this](int count, bool forward) {
+        return talvex::test::texts(count, [&](int) {
+            tab(forward);
+            return where();
+        });
+    };
+    before->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(walk(6, true), QStringList({"0", "2", "3", "4", "after", "before"}));
+    after->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(walk(5, false), QStringList({"4", "3", "2", "0", "before"}));
+}
+
+TEST_F(ValueListKeys, TheFocusedControlLooksDifferent)
+{
+    // A frameless cell editor shows its focus only by the text cursor or selection, which a
+    // read-only value may lack: the cell is marked at its edge.
+    QWidget *standing = editorOf(list, 2);
+    ASSERT_NE(qobject_cast<QLineEdit *>(standing), nullptr);
+    EXPECT_TRUE(looksFocused(standing, before, true)) << "the list's current cell";
+    EXPECT_TRUE(looksFocused(after, before)) << "a button";
+
+    talvex::test::Editor editor;
+    talvex::TInspectForm &inspector = *editor.inspector;
+    activate(inspector);
+    EXPECT_TRUE(looksFocused(inspector.ComboBox, inspector.ElementValueList)) << "element list";
+}
+
+} // namespace
