@@ -33,13 +33,13 @@ constexpr QRgb Silver = qRgb(192, 192, 192);
 constexpr QRgb Navy = qRgb(0, 0, 128);
 constexpr QRgb PaletteGrey = qRgb(160, 160, 164);
 
-bool dark(QRgb c)
+constexpr auto dark = [](QRgb c) { return qGray(c) < 80; };
+constexpr auto paper = [](QRgb c) { return qGray(c) > 240; };
+
+// A picture's bytes, to tell pictures apart.
+QByteArray bytes(const QImage &image)
 {
-    return qGray(c) < 80;
-}
-bool paper(QRgb c)
-{
-    return qGray(c) > 240;
+    return QByteArray(reinterpret_cast<const char *>(image.constBits()), image.sizeInBytes());
 }
 
 // The picture mirrored at its main diagonal: rows become columns.
@@ -58,13 +58,7 @@ bool uniform(const QImage &image)
 }
 
 constexpr int Mid = 11;
-enum Side
-{
-    W,
-    N,
-    O,
-    S
-};
+constexpr int W = 0, N = 1, O = 2, S = 3; // the sides
 
 // Dark pixels across the leg of `side` at distance d from the tile edge, near the conductor.
 int extent(const QImage &t, int side, int d)
@@ -172,7 +166,7 @@ TEST(Tiles, EveryNameHasAPictureOfItsOwn)
     QHash<QByteArray, QString> seen;
     for (const QString &name : pictures().tileNames()) {
         const QImage &t = pictures().tile(name);
-        const QByteArray bits(reinterpret_cast<const char *>(t.constBits()), t.sizeInBytes());
+        const QByteArray bits = bytes(t);
         const auto it = seen.constFind(bits);
         EXPECT_TRUE(it == seen.constEnd())
             << name.toStdString() << " looks like " << it->toStdString();
@@ -184,13 +178,8 @@ struct SidesCase
 {
     const char *name;
     const char *flows; // W N O S as flowAt() reports them; x: a side inside a component
-    bool block;
+    bool block = false;
 };
-
-void PrintTo(const SidesCase &c, std::ostream *os)
-{
-    *os << c.name << ' ' << c.flows;
-}
 
 class TileSides : public testing::TestWithParam<SidesCase>
 {};
@@ -206,40 +195,37 @@ TEST_P(TileSides, ConductorsMeetExactlyTheConnectedSidesWithTheirDirection)
     EXPECT_EQ(seen, c.flows);
 }
 
-TALVEX_INSTANTIATE_NAMED(
-    ConductorPieces, TileSides,
-    testing::Values(SidesCase{"vRechtsImg", "i.o.", false}, SidesCase{"wLinksImg", "o.i.", false},
-                    SidesCase{"eTiefImg", ".i.o", false}, SidesCase{"vHochImg", ".o.i", false},
-                    SidesCase{"wWaagerImg", "-.-.", false}, SidesCase{"eSenkrImg", ".-.-", false},
-                    SidesCase{"wNOImg", ".io.", false}, SidesCase{"vOSImg", "..io", false},
-                    SidesCase{"eWNImg", "io..", false}, SidesCase{"vSWImg", "o..i", false},
-                    SidesCase{"vAbzwWOSImg", "i.oo", false}, SidesCase{"wAbzwN3Img", "oioo", false},
-                    SidesCase{"eAbzwSNOImg", ".ooi", false}, SidesCase{"wAbzwO3Img", "ooio", false},
-                    SidesCase{"vwKreuzImg", "iioo", false},
-                    SidesCase{"evKreuzImg", "iioo", false}));
+// Blocks carry their legs on the short stub before the frame.
+std::vector<SidesCase> asBlocks(std::vector<SidesCase> cases)
+{
+    for (SidesCase &c : cases)
+        c.block = true;
+    return cases;
+}
 
-TALVEX_INSTANTIATE_NAMED(
-    Blocks, TileSides,
-    testing::Values(SidesCase{"AddImg", "ii.o", true}, SidesCase{"SubRechtsImg", ".iio", true},
-                    SidesCase{"DivUntenImg", ".oii", true}, SidesCase{"MultMitImg", ".io.", true},
-                    SidesCase{"vInLinksImg", "..o.", true}, SidesCase{"vInObenImg", "...o", true},
-                    SidesCase{"wInRechtsImg", "o...", true}, SidesCase{"wDynWO1Img", "..x.", true},
-                    SidesCase{"wDynWO3Img", "x.o.", true}, SidesCase{"wDynNS3Img", ".x.o", true},
-                    SidesCase{"SchaltL1Img", "..o.", true}, SidesCase{"wFuncLeftImg", "iixi", true},
-                    SidesCase{"FuncMidImg", "x.x.", true}, SidesCase{"wFuncRiteImg", "x.o.", true},
-                    SidesCase{"glImg", "ii.o", true}, SidesCase{"vAuswahlNImg", "iioi", true},
-                    SidesCase{"vAuswahlOImg", "iiio", true},
-                    SidesCase{"eAuswahlSImg", "oiii", true}, SidesCase{"MarktWO1Img", ".oxo", true},
-                    SidesCase{"MarktWO2Img", "xixi", true}, SidesCase{"MarktNS1Img", "o.ox", true},
-                    SidesCase{"MarktNS4Img", "ixix", true}, SidesCase{"wPrefWO1Img", "i.x.", true},
-                    SidesCase{"vPrefNS1Img", ".i.x", true}, SidesCase{"PrefWO3Img", "x.x.", true},
-                    SidesCase{"vAnteilWImg", "i.xo", true},
-                    SidesCase{"vAufteilWOImg", "x.o.", true},
-                    SidesCase{"wAnteilNImg", ".iox", true}, SidesCase{"vMomentWOImg", "i.o.", true},
-                    SidesCase{"vMomentNImg", ".i..", true}, SidesCase{"AnalogImg", "i...", true},
-                    SidesCase{"VerlaufImg", "i...", true},
-                    SidesCase{"DistribhochNSImg", ".i.o", true},
-                    SidesCase{"vEinschImg", "i.o.", true}, SidesCase{"AngebImg", "....", true}));
+const SidesCase Pieces[] = {
+    {"vRechtsImg", "i.o."},  {"wLinksImg", "o.i."},   {"eTiefImg", ".i.o"},
+    {"vHochImg", ".o.i"},    {"wWaagerImg", "-.-."},  {"eSenkrImg", ".-.-"},
+    {"wNOImg", ".io."},      {"vOSImg", "..io"},      {"eWNImg", "io.."},
+    {"vSWImg", "o..i"},      {"vAbzwWOSImg", "i.oo"}, {"wAbzwN3Img", "oioo"},
+    {"eAbzwSNOImg", ".ooi"}, {"wAbzwO3Img", "ooio"},  {"vwKreuzImg", "iioo"},
+    {"evKreuzImg", "iioo"}};
+const std::vector<SidesCase> Blocks = {
+    {"AddImg", "ii.o"},       {"SubRechtsImg", ".iio"}, {"DivUntenImg", ".oii"},
+    {"MultMitImg", ".io."},   {"vInLinksImg", "..o."},  {"vInObenImg", "...o"},
+    {"wInRechtsImg", "o..."}, {"wDynWO1Img", "..x."},   {"wDynWO3Img", "x.o."},
+    {"wDynNS3Img", ".x.o"},   {"SchaltL1Img", "..o."},  {"wFuncLeftImg", "iixi"},
+    {"FuncMidImg", "x.x."},   {"wFuncRiteImg", "x.o."}, {"glImg", "ii.o"},
+    {"vAuswahlNImg", "iioi"}, {"vAuswahlOImg", "iiio"}, {"eAuswahlSImg", "oiii"},
+    {"MarktWO1Img", ".oxo"},  {"MarktWO2Img", "xixi"},  {"MarktNS1Img", "o.ox"},
+    {"MarktNS4Img", "ixix"},  {"wPrefWO1Img", "i.x."},  {"vPrefNS1Img", ".i.x"},
+    {"PrefWO3Img", "x.x."},   {"vAnteilWImg", "i.xo"},  {"vAufteilWOImg", "x.o."},
+    {"wAnteilNImg", ".iox"},  {"vMomentWOImg", "i.o."}, {"vMomentNImg", ".i.."},
+    {"AnalogImg", "i..."},    {"VerlaufImg", "i..."},   {"DistribhochNSImg", ".i.o"},
+    {"vEinschImg", "i.o."},   {"AngebImg", "...."}};
+
+TALVEX_INSTANTIATE_NAMED(ConductorPieces, TileSides, testing::ValuesIn(Pieces));
+TALVEX_INSTANTIATE_NAMED(Blocks, TileSides, testing::ValuesIn(asBlocks(Blocks)));
 
 TEST(Tiles, ReversedStraightPiecesAreMirrorImages)
 {
@@ -437,8 +423,7 @@ TEST(PaletteIcons, TwentyThreeDistinctIconsOnThePaletteGrey)
         EXPECT_FALSE(icon.hasAlphaChannel());
         for (const QPoint p : {QPoint(0, 0), QPoint(23, 0), QPoint(0, 23), QPoint(23, 23)})
             EXPECT_EQ(icon.pixel(p), PaletteGrey);
-        seen.insert(
-            QByteArray(reinterpret_cast<const char *>(icon.constBits()), icon.sizeInBytes()));
+        seen.insert(bytes(icon));
     }
     EXPECT_EQ(seen.size(), Pictures::ElemIconCount);
     EXPECT_TRUE(pictures().elemImgList(23).isNull());
@@ -472,8 +457,7 @@ TEST(ToolBarIcons, SevenDistinctIconsInEachList)
             // A drawing on a transparent ground.
             EXPECT_GT(opaque, 20);
             EXPECT_LT(opaque, 256);
-            seen.insert(
-                QByteArray(reinterpret_cast<const char *>(icon.constBits()), icon.sizeInBytes()));
+            seen.insert(bytes(icon));
         }
         EXPECT_EQ(seen.size(), Pictures::ToolIconCount);
     }
