@@ -4,6 +4,7 @@
 
 #include "editorfixture.h"
 #include "model/elementmodel.h"
+#include "tables.h"
 
 #include <QAction>
 

@@ -1,7 +1,6 @@
 #include "inspector/valuelist.h"
 #include "inspectorlists.h"
 #include "mainwindowtest.h"
-#include "tables.h"
 #include "testnames.h"
 
 #include <QComboBox>

@@ -8,8 +8,7 @@
 
 #include <gtest/gtest.h>
 
-namespace talvex::test {
-namespace {
+using talvex::test::Editor;
 
 TEST(SheetPanel, BevelIsTheToolkitsRaisedShadePanel)
 {
@@ -40,6 +39,3 @@ TEST(SheetPanel, BevelIsTheToolkitsRaisedShadePanel)
     }
     EXPECT_EQ(differing, 0);
 }
-
-} // namespace
-} // namespace talvex::test

@@ -1,6 +1,5 @@
 #include "mainwindowtest.h"
 #include "model/fatal.h"
-#include "tables.h"
 #include "testnames.h"
 
 #include <QLabel>
