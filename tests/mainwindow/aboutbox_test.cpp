@@ -4,14 +4,10 @@
 #include "mainwindowtest.h"
 #include "testsupport.h"
 
-#include <QAction>
 #include <QClipboard>
 #include <QDropEvent>
 #include <QInputMethodEvent>
-#include <QLineEdit>
 #include <QMimeData>
-#include <QPlainTextEdit>
-#include <QPushButton>
 
 namespace {
 

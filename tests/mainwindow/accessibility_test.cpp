@@ -6,15 +6,8 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QPlainTextEdit>
 #include <QTabBar>
 #include <QTableWidget>
-
-#include <algorithm>
 
 using namespace talvex;
 using namespace talvex::test;
@@ -109,12 +102,6 @@ namespace {
 class Heard
 {
 public:
-    struct Event
-    {
-        QAccessible::Event type;
-        QString name;
-    };
-
     Heard()
         : m_wasActive(QAccessible::isActive())
     {
@@ -140,11 +127,10 @@ public:
 
     bool heard(QAccessible::Event type, const QString &name) const
     {
-        return std::any_of(events.begin(), events.end(),
-                           [&](const Event &e) { return e.type == type && e.name == name; });
+        return events.contains({type, name});
     }
 
-    QList<Event> events;
+    QList<std::pair<QAccessible::Event, QString>> events;
 
 private:
     static void record(QAccessibleEvent *event)
@@ -338,9 +324,8 @@ TEST_F(Accessibility, TheSheetListsItsElementsAndTheKeyboardPointersCell)
     EXPECT_EQ(canvas->indexOfChild(market), 0);
     EXPECT_EQ(canvas->childAt(market->rect().right(), market->rect().center().y()), market);
     EXPECT_EQ(canvas->child(1)->text(QAccessible::Name).right(12), QStringLiteral("Text-Element"));
-    EXPECT_EQ(
-        canvas->childAt(sheet->mapToGlobal(QPoint(2, 2)).x(), sheet->mapToGlobal(QPoint(2, 2)).y()),
-        nullptr);
+    const QPoint free = sheet->mapToGlobal(QPoint(2, 2));
+    EXPECT_EQ(canvas->childAt(free.x(), free.y()), nullptr);
 
     // The keyboard pointer's cell is the focused child and says what lies there.
     ASSERT_TRUE(activate(editor.main));
@@ -349,9 +334,7 @@ TEST_F(Accessibility, TheSheetListsItsElementsAndTheKeyboardPointersCell)
     EXPECT_EQ(canvas->focusChild(), pointer);
     EXPECT_TRUE(pointer->state().focused);
     EXPECT_EQ(pointer->text(QAccessible::Name), QStringLiteral("Spalte 1, Zeile 1"));
-    QTest::keyClick(sheet, Qt::Key_Right);
-    QTest::keyClick(sheet, Qt::Key_Right);
-    QTest::keyClick(sheet, Qt::Key_Down);
+    keyClicks(sheet, {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down});
     // Listening assistive technology gets a new object for each move.
     pointer = canvas->child(2);
     EXPECT_EQ(pointer->text(QAccessible::Name), QStringLiteral("Spalte 3, Zeile 2, 0001  Markt"));
@@ -418,9 +401,7 @@ TEST(AccessibilityEvents, ChoicesPlacingAndTheKeyboardPointerAreAnnounced)
     sheet->setFocus(Qt::TabFocusReason);
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return heard.heard(QAccessible::Focus, QStringLiteral("Spalte 1, Zeile 1")); }));
-    QTest::keyClick(sheet, Qt::Key_Right);
-    QTest::keyClick(sheet, Qt::Key_Right);
-    QTest::keyClick(sheet, Qt::Key_Down);
+    keyClicks(sheet, {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down});
     EXPECT_TRUE(heard.heard(QAccessible::Focus, QStringLiteral("Spalte 3, Zeile 2, 0001  Markt")));
     QTest::keyClick(sheet, Qt::Key_Down);
     EXPECT_TRUE(heard.heard(QAccessible::Focus, QStringLiteral("Spalte 3, Zeile 3")));

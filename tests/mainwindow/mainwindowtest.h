@@ -6,13 +6,28 @@
 #include "model/elementmodel.h"
 #include "tables.h"
 
+// The widgets the tests read.
 #include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
 
 #include <gtest/gtest.h>
 
 namespace talvex::test {
 
 inline const QColor Silver(192, 192, 192);
+
+// Key clicks on widget, one after the other.
+inline void keyClicks(QWidget *widget, std::initializer_list<Qt::Key> keys)
+{
+    for (Qt::Key key : keys)
+        QTest::keyClick(widget, key);
+}
 
 inline int placedCount(const ElementModel &model)
 {

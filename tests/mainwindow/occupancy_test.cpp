@@ -3,8 +3,6 @@
 #include "mainwindowtest.h"
 #include "testnames.h"
 
-#include <QComboBox>
-
 #include <cstdint>
 #include <vector>
 

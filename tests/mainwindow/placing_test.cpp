@@ -3,9 +3,6 @@
 #include "mainwindowtest.h"
 #include "testnames.h"
 
-#include <QComboBox>
-#include <QLabel>
-#include <QMenu>
 #include <QTabBar>
 
 #include <tuple>
@@ -259,12 +256,6 @@ TEST_F(CornerMarks, ChoosingTheSheetRemovesThemAndThePointerToolKeepsThem)
     // With a placing tool, moving over the inspector erases the marks.
     editor.click(B::DigitalTBtn);
     Editor::moveOver(inspector.ElementValueList->viewport(), QPoint(5, 5));
-    EXPECT_EQ(editor.foreground(), editor.background());
-}
-
-TEST_F(Inspector, ShowsTheSheetAtStart)
-{
-    EXPECT_EQ(inspector.windowTitle(), QStringLiteral("Merkmal-Einstellung"));
     EXPECT_EQ(editor.foreground(), editor.background());
 }
 

@@ -2,11 +2,6 @@
 #include "model/fatal.h"
 #include "testnames.h"
 
-#include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -61,6 +56,7 @@ TEST_F(TalvexFormStart, ShowsTheStartState)
     EXPECT_TRUE(uniform(editor.foreground(), Silver));
     EXPECT_TRUE(uniform(editor.background(), Silver));
     EXPECT_FALSE(inspector.isVisible());
+    EXPECT_EQ(inspector.windowTitle(), QStringLiteral("Merkmal-Einstellung"));
     EXPECT_FALSE(action("AttributeInspect")->isChecked());
     EXPECT_FALSE(editor.about->isVisible());
 }
@@ -120,8 +116,7 @@ TEST_F(TalvexFormLayout, LeftToolBarsCarryTheirHintsAndStates)
         {"RedoTBtn", "Wiederholen ", false, 115},
         {"GenerateTBtn", "Simulator generieren!", false, 138},
         {"PrintTBtn", "Drucken...", false, 92},
-        {"ExitTBtn", "Beenden", true, 138},
-    };
+        {"ExitTBtn", "Beenden", true, 138}};
     for (const auto &[name, hint, enabled, left] : buttons) {
         const auto *button = main.findChild<QToolButton *>(QString::fromUtf8(name));
         ASSERT_NE(button, nullptr) << name;
@@ -252,7 +247,8 @@ TEST_F(AboutBox, HasItsFixedLayout)
     EXPECT_FALSE(editor.about->isModal());
 }
 
-TEST_F(Commands, AttributeInspectTogglesTheInspector)
+// The check mark follows the inspector, closed by its close box too.
+TEST_F(Commands, AttributeInspectTogglesTheInspectorAndFollowsItsCloseBox)
 {
     QAction *inspect = action("AttributeInspect");
     inspect->trigger();
@@ -261,11 +257,7 @@ TEST_F(Commands, AttributeInspectTogglesTheInspector)
     inspect->trigger();
     EXPECT_FALSE(inspector.isVisible());
     EXPECT_FALSE(inspect->isChecked());
-}
 
-TEST_F(Commands, TheCheckMarkFollowsTheInspectorClosedByItsCloseBox)
-{
-    QAction *inspect = action("AttributeInspect");
     inspect->trigger();
     ASSERT_TRUE(inspect->isChecked());
     inspector.close(); // the window manager's close request
