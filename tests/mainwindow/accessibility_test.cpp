@@ -1,6 +1,5 @@
 #include "inspector/valuelist.h"
 #include "mainwindow/sheetaccessible.h"
-#include "mainwindow/sheetview.h"
 #include "mainwindowtest.h"
 #include "widgets/accessiblefocus.h"
 
@@ -236,11 +235,9 @@ TEST_F(Accessibility, ValuesAreReadWithTheirKeysAndTheirWholeText)
     // Screen readers read the caret's line and split the text where its attribute runs end.
     EXPECT_EQ(text->cursorPosition(), 0);
     EXPECT_EQ(text->selectionCount(), 1);
-    int start = -1;
-    int end = -1;
+    int start = -1, end = -1;
     text->attributes(0, &start, &end);
-    EXPECT_EQ(start, 0);
-    EXPECT_EQ(end, text->characterCount());
+    EXPECT_EQ(std::pair(start, end), std::pair(0, text->characterCount()));
 
     // The "..." row says what its keys open.
     auto *lines = qobject_cast<QLineEdit *>(

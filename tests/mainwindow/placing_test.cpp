@@ -1,9 +1,6 @@
-#include "inspector/valuelist.h"
 #include "inspectorlists.h"
 #include "mainwindowtest.h"
 #include "testnames.h"
-
-#include <QTabBar>
 
 #include <tuple>
 
@@ -58,12 +55,11 @@ TEST_F(Placing, AMarketAtColumn3Row2)
     EXPECT_EQ(record.pixelRect(), (PixelRect{48, 24, 167, 47}));
 
     const QImage sheet = editor.foreground();
-    for (QPoint corner : {QPoint(48, 24), QPoint(167, 24), QPoint(167, 47), QPoint(48, 47)}) {
+    for (QPoint corner : {QPoint(48, 24), QPoint(167, 24), QPoint(167, 47), QPoint(48, 47)})
         for (int dx = -1; dx <= 1; ++dx)
             for (int dy = -1; dy <= 1; ++dy)
                 EXPECT_EQ(sheet.pixelColor(corner + QPoint(dx, dy)), QColor(Qt::black))
                     << corner.x() << "," << corner.y();
-    }
     // The marks are an overlay: the background keeps the tiles only.
     expectMarketTiles(editor, false);
 }
@@ -133,12 +129,10 @@ TEST_F(Placing, RightClickOffersTheOrientationOnlyForTurnableMultiCellTools)
         menu->hide();
         return visible;
     };
-    EXPECT_FALSE(offered(B::PointerTBtn));
-    EXPECT_FALSE(offered(B::DigitalTBtn));
-    EXPECT_FALSE(offered(B::fFunctTBtn));
-    EXPECT_TRUE(offered(B::MarketTBtn));
-    EXPECT_TRUE(offered(B::PreferTBtn));
-    EXPECT_TRUE(offered(B::AllDistribTBtn));
+    for (PaletteButton button : {B::PointerTBtn, B::DigitalTBtn, B::fFunctTBtn})
+        EXPECT_FALSE(offered(button)) << buttonName(button);
+    for (PaletteButton button : {B::MarketTBtn, B::PreferTBtn, B::AllDistribTBtn})
+        EXPECT_TRUE(offered(button)) << buttonName(button);
     editor.clickSelector(0);
     EXPECT_TRUE(offered(B::DynInputTBtn));
     EXPECT_EQ(menu->actions().size(), 1);
@@ -149,8 +143,6 @@ TEST_F(Placing, RightClickOffersTheOrientationOnlyForTurnableMultiCellTools)
 TEST_F(Placing, ListsTheNewElementAndReturnsToThePointer)
 {
     editor.place(B::MarketTBtn, 3, 2);
-    EXPECT_EQ(entries(inspector), QStringList({"0000 Zeichenfläche", "0001  Markt"}));
-    EXPECT_EQ(inspector.ComboBox->currentIndex(), 1);
     EXPECT_TRUE(button(B::PointerTBtn)->isChecked());
     EXPECT_EQ(main.statusText(0), QStringLiteral("kein Element vorgewählt"));
     EXPECT_TRUE(inspector.isVisible());
@@ -215,15 +207,13 @@ TEST_F(Outline, StaysClosedWhenDraggedPastTheLeftEdge)
     // left on the sheet must still be a closed line, its corners included.
     editor.click(B::MarketTBtn);
     QWidget *sheet = editor.sheet();
-    auto send = [&](QEvent::Type type, QPoint at, Qt::MouseButtons held) {
-        QMouseEvent event(type, at, sheet->mapToGlobal(at), Qt::MiddleButton, held, Qt::NoModifier);
+    auto send = [&](QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
+        QMouseEvent event(type, at, sheet->mapToGlobal(at), button, held, Qt::NoModifier);
         QApplication::sendEvent(sheet, &event);
     };
-    send(QEvent::MouseButtonPress, QPoint(20, 120), Qt::MiddleButton);
+    send(QEvent::MouseButtonPress, QPoint(20, 120), Qt::MiddleButton, Qt::MiddleButton);
     for (QPoint at : {QPoint(-9, 119), QPoint(-30, -5)}) {
-        QMouseEvent move(QEvent::MouseMove, at, sheet->mapToGlobal(at), Qt::NoButton,
-                         Qt::MiddleButton, Qt::NoModifier);
-        QApplication::sendEvent(sheet, &move);
+        send(QEvent::MouseMove, at, Qt::NoButton, Qt::MiddleButton);
         const QImage layer = editor.foreground();
         const int right = at.x() + 5 * CellSize - 1;
         const int bottom = at.y() + CellSize - 1;
@@ -237,7 +227,7 @@ TEST_F(Outline, StaysClosedWhenDraggedPastTheLeftEdge)
             EXPECT_EQ(layer.pixelColor(right, y), QColor(Qt::black)) << right << "," << y;
         EXPECT_EQ(layer.pixelColor(right + 1, bottom), Silver);
     }
-    send(QEvent::MouseButtonRelease, QPoint(-30, -5), Qt::NoButton);
+    send(QEvent::MouseButtonRelease, QPoint(-30, -5), Qt::MiddleButton, Qt::NoButton);
 }
 
 TEST_F(CornerMarks, ChoosingTheSheetRemovesThemAndThePointerToolKeepsThem)
@@ -293,10 +283,9 @@ TEST_P(InspectorShows, TheModelsRowsTabsAndEntries)
     std::vector<AttributeRow> common = c.common();
     for (AttributeRow &row : common)
         row.opens = ValueEditor::None;
-    QStringList cellTabs;
+    QStringList cellTabs, listed;
     for (const std::string &tab : cellTabNames(record))
         cellTabs << QString::fromStdString(tab);
-    QStringList listed;
     for (int n = 0; n <= number; ++n)
         listed << QString::fromStdString(elementListEntry(editor.model().elements.at(n)));
 

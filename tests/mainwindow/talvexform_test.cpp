@@ -2,7 +2,6 @@
 #include "model/fatal.h"
 #include "testnames.h"
 
-#include <QStatusBar>
 #include <QToolBar>
 
 #include <tuple>
@@ -205,10 +204,9 @@ TEST_F(Selectors, ShowTheChosenKindAndReturnToThePointer)
     const Pictures &pictures = main.pictures();
     for (int kind = 0; kind < 3; ++kind) {
         const QImage shown = main.selectorImage(kind)->image();
-        EXPECT_EQ(shown.copy(0, 0, 25, 10), pictures.selectorSource(kind, kind == 0)
-                                                .convertToFormat(shown.format())
-                                                .copy(0, 0, 25, 10))
-            << kind;
+        const QImage source =
+            pictures.selectorSource(kind, kind == 0).convertToFormat(shown.format());
+        EXPECT_EQ(shown.copy(0, 0, 25, 10), source.copy(0, 0, 25, 10)) << kind;
         EXPECT_EQ(shown.pixelColor(25, 5), Silver);
     }
     editor.clickSelector(2);
@@ -304,9 +302,8 @@ TEST_F(TopPanelMouseMove, ErasesTheOutlineOnlyOverTheListedControls)
     auto outlineErasedBy = [&](const char *name) {
         editor.moveOnSheet(QPoint(100, 100));
         EXPECT_NE(editor.foreground(), plain);
-        QWidget *target = main.findChild<QWidget *>(QString::fromUtf8(name));
-        if (!target && QString::fromUtf8(name) == QStringLiteral("TalvexForm"))
-            target = editor.main;
+        QWidget *target =
+            std::string_view(name) == "TalvexForm" ? &main : main.findChild<QWidget *>(name);
         EXPECT_NE(target, nullptr) << name;
         Editor::moveOver(target, QPoint(1, 1));
         return editor.foreground() == plain;

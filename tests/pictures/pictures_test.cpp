@@ -24,9 +24,9 @@ const Pictures &pictures()
     return instance;
 }
 
-const QImage &tile(const char *name)
+const QImage &tile(const QString &name)
 {
-    return pictures().tile(QString::fromLatin1(name));
+    return pictures().tile(name);
 }
 
 constexpr QRgb Silver = qRgb(192, 192, 192);
@@ -228,12 +228,8 @@ TEST(Tiles, ReversedStraightPiecesAreMirrorImages)
 {
     for (const char *kind : {"v", "w", "e"}) {
         const QString k = QLatin1String(kind);
-        EXPECT_EQ(pictures().tile(k + "LinksImg"),
-                  pictures().tile(k + "RechtsImg").mirrored(true, false))
-            << kind;
-        EXPECT_EQ(pictures().tile(k + "HochImg"),
-                  pictures().tile(k + "TiefImg").mirrored(false, true))
-            << kind;
+        EXPECT_EQ(tile(k + "LinksImg"), tile(k + "RechtsImg").mirrored(true, false)) << kind;
+        EXPECT_EQ(tile(k + "HochImg"), tile(k + "TiefImg").mirrored(false, true)) << kind;
     }
 }
 
@@ -269,8 +265,7 @@ TEST(Tiles, LineStylesTellTheConductorKindsApart)
     // The vertical pieces are the horizontal ones turned.
     for (const char *kind : {"v", "w", "e"}) {
         const QString k = QLatin1String(kind);
-        EXPECT_EQ(pictures().tile(k + "SenkrImg"), transposed(pictures().tile(k + "WaagerImg")))
-            << kind;
+        EXPECT_EQ(tile(k + "SenkrImg"), transposed(tile(k + "WaagerImg"))) << kind;
     }
     // A crossing keeps the style of each conductor.
     EXPECT_EQ(darkRows(tile("vwKreuzImg"), 2), "10 12 ");
@@ -471,8 +466,7 @@ TEST(Logo, BothSizesShowTheEmblemOnNavy)
         const QImage &logo = pictures().logo(large);
         SCOPED_TRACE(large ? "large" : "small");
         ASSERT_EQ(logo.size(), large ? QSize(250, 249) : QSize(26, 25));
-        const int w = logo.width() - 1;
-        const int h = logo.height() - 1;
+        const int w = logo.width() - 1, h = logo.height() - 1;
         for (const QPoint p : {QPoint(0, 0), QPoint(w, 0), QPoint(0, h), QPoint(w, h)})
             EXPECT_EQ(logo.pixel(p), Navy);
         QSet<QRgb> colours;
@@ -492,7 +486,7 @@ TEST(TileSheet, ShowsEveryTileEnlargedAndAtItsOwnSize)
     EXPECT_GE(qint64(sheet.width()) * sheet.height(),
               qint64(Pictures::TileCount) * (72 * 72 + 24 * 24));
     // The first tile, enlarged three times, opens the sheet.
-    const QImage first = pictures().tile(u"vRechtsImg");
-    const QImage big = first.scaled(72, 72, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    const QImage big =
+        tile("vRechtsImg").scaled(72, 72, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     EXPECT_EQ(sheet.copy(4, 4, 72, 72), big);
 }
