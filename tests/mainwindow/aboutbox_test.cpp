@@ -67,8 +67,7 @@ TEST_F(AboutBoxKeys, TheTextsTakeNoCommitPasteOrDrop)
     QApplication::clipboard()->setText(QStringLiteral("x"));
     QMimeData mime;
     mime.setText(QStringLiteral("y"));
-    for (QWidget *text :
-         {static_cast<QWidget *>(about->AboutMemo), static_cast<QWidget *>(about->WebMemo)}) {
+    for (QWidget *text : std::initializer_list<QWidget *>{about->AboutMemo, about->WebMemo}) {
         text->setFocus(Qt::TabFocusReason);
         QInputMethodEvent dead;
         dead.setCommitString(QStringLiteral("é"));

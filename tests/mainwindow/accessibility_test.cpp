@@ -48,10 +48,9 @@ using Accessibility = EditorTest;
 
 TEST_F(Accessibility, EveryReachableControlHasAName)
 {
-    const QList<QWidget *> windows = {editor.main, editor.inspector, editor.about, editor.lines,
-                                      editor.data};
     int checked = 0;
-    for (QWidget *window : windows) {
+    for (QWidget *window : std::initializer_list<QWidget *>{
+             editor.main, editor.inspector, editor.about, editor.lines, editor.data}) {
         for (QWidget *widget : window->findChildren<QWidget *>()) {
             if (!isReachableControl(widget) || widget->parentWidget()->inherits("QComboBox"))
                 continue;
@@ -119,9 +118,8 @@ public:
     // an accessibility bus, not offscreen.
     static bool listening()
     {
-        if (QGuiApplication::platformName() == QLatin1String("offscreen"))
-            return false;
-        return QTest::qWaitFor([] { return QAccessible::isActive(); }, 3000);
+        return QGuiApplication::platformName() != QLatin1String("offscreen") &&
+               QTest::qWaitFor([] { return QAccessible::isActive(); }, 3000);
     }
 
     bool heard(QAccessible::Event type, const QString &name) const

@@ -173,9 +173,8 @@ TEST_F(MainKeys, ReturnPlacesAndShiftF10OffersTheTurnAtTheKeyboardPointer)
 
     key(Qt::Key_Return);
     const Element &market = editor.model().elements.at(1);
-    EXPECT_EQ(market.head.name, "Markt");
-    EXPECT_EQ(std::pair(market.head.x, market.head.y), std::pair(3, 2));
-    EXPECT_EQ(market.head.height, 5);
+    EXPECT_EQ(std::tuple(market.head.name, market.head.x, market.head.y, market.head.height),
+              std::tuple("Markt", 3, 2, 5));
     EXPECT_TRUE(inspector.isVisible());
     EXPECT_TRUE(main.palette().pointerToolActive());
 

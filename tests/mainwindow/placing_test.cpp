@@ -45,13 +45,11 @@ TEST_F(Placing, AMarketAtColumn3Row2)
     editor.place(B::MarketTBtn, 3, 2);
 
     const Element &record = editor.model().elements.at(1);
-    EXPECT_EQ(record.number, 1);
-    EXPECT_EQ(record.head.name, "Markt");
-    EXPECT_EQ(std::tuple(record.head.x, record.head.y, record.head.width, record.head.height),
-              std::tuple(3, 2, 5, 1));
-    EXPECT_EQ(record.head.orientation, Horizontal);
-    EXPECT_EQ(record.head.orientable, 1);
-    EXPECT_EQ(record.head.firstKind, 215);
+    const Category &head = record.head;
+    EXPECT_EQ(std::tuple(record.number, head.name, head.x, head.y, head.width, head.height),
+              std::tuple(1, "Markt", 3, 2, 5, 1));
+    EXPECT_EQ(std::tuple(head.orientation, head.orientable, head.firstKind),
+              std::tuple(Horizontal, 1, 215));
     EXPECT_EQ(record.pixelRect(), (PixelRect{48, 24, 167, 47}));
 
     const QImage sheet = editor.foreground();
