@@ -1,32 +1,23 @@
 // The about box from the keyboard, and its two read-only texts against every way of writing
 // into them.
 
-#include "editorfixture.h"
+#include "mainwindowtest.h"
 #include "testsupport.h"
 
-#include <QAction>
 #include <QClipboard>
 #include <QDropEvent>
 #include <QInputMethodEvent>
-#include <QLineEdit>
 #include <QMimeData>
-#include <QPlainTextEdit>
-#include <QPushButton>
-
-#include <gtest/gtest.h>
-
-using talvex::test::Editor;
 
 namespace {
 
-class AboutBoxKeys : public ::testing::Test
+class AboutBoxKeys : public talvex::test::EditorTest
 {
 protected:
     void SetUp() override
     {
-        editor.main->findChild<QAction *>("About")->trigger();
-        about->activateWindow(); // no window manager does it offscreen
-        ASSERT_TRUE(QTest::qWaitForWindowActive(about));
+        action("About")->trigger();
+        ASSERT_TRUE(talvex::test::activate(about));
     }
 
     QString focusName() const
@@ -35,7 +26,6 @@ protected:
         return focus ? focus->objectName() : QString();
     }
 
-    Editor editor;
     talvex::TAboutTalvexForm *about = editor.about;
 };
 
@@ -77,8 +67,7 @@ TEST_F(AboutBoxKeys, TheTextsTakeNoCommitPasteOrDrop)
     QApplication::clipboard()->setText(QStringLiteral("x"));
     QMimeData mime;
     mime.setText(QStringLiteral("y"));
-    for (QWidget *text : {static_cast<QWidget *>(about->AboutMemo),
-                          static_cast<QWidget *>(about->WebMemo)}) {
+    for (QWidget *text : std::initializer_list<QWidget *>{about->AboutMemo, about->WebMemo}) {
         text->setFocus(Qt::TabFocusReason);
         QInputMethodEvent dead;
         dead.setCommitString(QStringLiteral("é"));

@@ -1,37 +1,27 @@
-#include "editorfixture.h"
-#include "widgets/accessiblefocus.h"
 #include "inspector/valuelist.h"
 #include "mainwindow/sheetaccessible.h"
-#include "mainwindow/sheetview.h"
+#include "mainwindowtest.h"
+#include "widgets/accessiblefocus.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QPlainTextEdit>
 #include <QTabBar>
 #include <QTableWidget>
 
-#include <algorithm>
-
-#include <gtest/gtest.h>
-
 using namespace talvex;
-using talvex::test::Editor;
+using namespace talvex::test;
 
 namespace {
 
-QString accessibleText(QObject *object, QAccessible::Text text)
+QAccessibleInterface *face(QObject *object)
+{
+    return QAccessible::queryAccessibleInterface(object);
+}
+
+QString accessibleText(QObject *object, QAccessible::Text text = QAccessible::Name)
 {
     QAccessibleInterface *face = QAccessible::queryAccessibleInterface(object);
     return face ? face->text(text) : QString();
-}
-
-QString accessibleName(QObject *object)
-{
-    return accessibleText(object, QAccessible::Name);
 }
 
 // Controls a user can reach with the pointer or the keyboard; Qt's own parts of composite
@@ -52,21 +42,21 @@ bool isReachableControl(QWidget *widget)
            qobject_cast<SheetView *>(widget);
 }
 
+using Accessibility = EditorTest;
+
 } // namespace
 
-TEST(Accessibility, EveryReachableControlHasAName)
+TEST_F(Accessibility, EveryReachableControlHasAName)
 {
-    Editor editor;
-    const QList<QWidget *> windows = {editor.main, editor.inspector, editor.about, editor.lines,
-                                      editor.data};
     int checked = 0;
-    for (QWidget *window : windows) {
+    for (QWidget *window : std::initializer_list<QWidget *>{
+             editor.main, editor.inspector, editor.about, editor.lines, editor.data}) {
         for (QWidget *widget : window->findChildren<QWidget *>()) {
             if (!isReachableControl(widget) || widget->parentWidget()->inherits("QComboBox"))
                 continue;
             if (qobject_cast<QAbstractItemView *>(widget) && widget->window() != window)
                 continue; // a combo box's drop-down list
-            EXPECT_FALSE(accessibleName(widget).isEmpty())
+            EXPECT_FALSE(accessibleText(widget).isEmpty())
                 << widget->metaObject()->className() << " " << widget->objectName().toStdString()
                 << " in " << window->objectName().toStdString();
             ++checked;
@@ -75,27 +65,24 @@ TEST(Accessibility, EveryReachableControlHasAName)
     EXPECT_GT(checked, 50);
 }
 
-TEST(Accessibility, NamesAreTheTextsTheUserSees)
+TEST_F(Accessibility, NamesAreTheTextsTheUserSees)
 {
-    Editor editor;
-    EXPECT_EQ(accessibleName(editor.main->paletteButton(PaletteButton::MixerTBtn)),
-              QStringLiteral("Linearer Mischer"));
-    EXPECT_EQ(accessibleName(editor.main->paletteButton(PaletteButton::PointerTBtn)),
-              QStringLiteral("hebt Vor-Auswahl auf"));
+    EXPECT_EQ(accessibleText(button(B::MixerTBtn)), QStringLiteral("Linearer Mischer"));
+    EXPECT_EQ(accessibleText(button(B::PointerTBtn)), QStringLiteral("hebt Vor-Auswahl auf"));
     // The selectors are named after their kinds; their descriptions are the hints they show.
-    EXPECT_EQ(accessibleName(editor.main->selectorImage(1)), QStringLiteral("Verteilungen"));
-    EXPECT_EQ(accessibleText(editor.main->selectorImage(1), QAccessible::Description),
+    EXPECT_EQ(accessibleText(main.selectorImage(1)), QStringLiteral("Verteilungen"));
+    EXPECT_EQ(accessibleText(main.selectorImage(1), QAccessible::Description),
               QStringLiteral("Leiterart: Verteilungen"));
     editor.clickSelector(2);
-    EXPECT_EQ(accessibleName(editor.main->selectorImage(2)), QStringLiteral("Entscheidungen"));
-    EXPECT_EQ(accessibleText(editor.main->selectorImage(1), QAccessible::Description),
+    EXPECT_EQ(accessibleText(main.selectorImage(2)), QStringLiteral("Entscheidungen"));
+    EXPECT_EQ(accessibleText(main.selectorImage(1), QAccessible::Description),
               QStringLiteral("Leiterart auswählen"));
-    EXPECT_EQ(accessibleName(editor.inspector->CommonValueList),
+    EXPECT_EQ(accessibleText(inspector.CommonValueList),
               QStringLiteral("Zell-übergreifende Merkmale"));
     // The element list is named by its entry, as Qt names a combo box, and labelled by its
     // label; its text is the entry too, since Qt's bridge carries no value of a combo box.
-    editor.place(PaletteButton::MarketTBtn, 3, 2);
-    QAccessibleInterface *list = QAccessible::queryAccessibleInterface(editor.inspector->ComboBox);
+    editor.place(B::MarketTBtn, 3, 2);
+    QAccessibleInterface *list = face(inspector.ComboBox);
     EXPECT_EQ(list->role(), QAccessible::ComboBox);
     EXPECT_EQ(list->text(QAccessible::Name), QStringLiteral("0001  Markt"));
     ASSERT_NE(list->textInterface(), nullptr);
@@ -103,7 +90,7 @@ TEST(Accessibility, NamesAreTheTextsTheUserSees)
               QStringLiteral("0001  Markt"));
     const auto labels = list->relations(QAccessible::Label);
     ASSERT_EQ(labels.size(), 1);
-    EXPECT_EQ(labels.first().first->object(), editor.inspector->ComponLabel);
+    EXPECT_EQ(labels.first().first->object(), inspector.ComponLabel);
 }
 
 namespace {
@@ -113,12 +100,6 @@ namespace {
 class Heard
 {
 public:
-    struct Event
-    {
-        QAccessible::Event type;
-        QString name;
-    };
-
     Heard()
         : m_wasActive(QAccessible::isActive())
     {
@@ -137,18 +118,16 @@ public:
     // an accessibility bus, not offscreen.
     static bool listening()
     {
-        if (QGuiApplication::platformName() == QLatin1String("offscreen"))
-            return false;
-        return QTest::qWaitFor([] { return QAccessible::isActive(); }, 3000);
+        return QGuiApplication::platformName() != QLatin1String("offscreen") &&
+               QTest::qWaitFor([] { return QAccessible::isActive(); }, 3000);
     }
 
     bool heard(QAccessible::Event type, const QString &name) const
     {
-        return std::any_of(events.begin(), events.end(),
-                           [&](const Event &e) { return e.type == type && e.name == name; });
+        return events.contains({type, name});
     }
 
-    QList<Event> events;
+    QList<std::pair<QAccessible::Event, QString>> events;
 
 private:
     static void record(QAccessibleEvent *event)
@@ -164,70 +143,59 @@ private:
     QAccessible::UpdateHandler m_previous = nullptr;
 };
 
-QAccessibleInterface *face(QObject *object)
-{
-    return QAccessible::queryAccessibleInterface(object);
-}
-
 } // namespace
 
-TEST(Accessibility, TheSelectorsAreARadioGroupWithTheChosenKindChecked)
+TEST_F(Accessibility, TheSelectorsAreARadioGroupWithTheChosenKindChecked)
 {
-    Editor editor;
     const QString names[] = {"Zahlenwerte", "Verteilungen", "Entscheidungen"};
     for (int kind = 0; kind < 3; ++kind) {
-        QAccessibleInterface *radio = face(editor.main->selectorImage(kind));
+        QAccessibleInterface *radio = face(main.selectorImage(kind));
         EXPECT_EQ(radio->role(), QAccessible::RadioButton);
         EXPECT_EQ(radio->text(QAccessible::Name), names[kind]);
         EXPECT_TRUE(radio->state().checkable);
         EXPECT_EQ(radio->state().checked, kind == Distributions);
         EXPECT_TRUE(radio->state().focusable) << "a tab stop or reached by the arrows";
     }
-    QAccessibleActionInterface *press = face(editor.main->selectorImage(0))->actionInterface();
+    QAccessibleActionInterface *press = face(main.selectorImage(0))->actionInterface();
     ASSERT_NE(press, nullptr);
     ASSERT_TRUE(press->actionNames().contains(QAccessibleActionInterface::pressAction()));
     press->doAction(QAccessibleActionInterface::pressAction());
-    EXPECT_EQ(editor.main->palette().conductorKind(), NumericValues);
-    EXPECT_TRUE(face(editor.main->selectorImage(0))->state().checked);
-    EXPECT_FALSE(face(editor.main->selectorImage(1))->state().checked);
+    EXPECT_EQ(main.palette().conductorKind(), NumericValues);
+    EXPECT_TRUE(face(main.selectorImage(0))->state().checked);
+    EXPECT_FALSE(face(main.selectorImage(1))->state().checked);
 }
 
-TEST(Accessibility, StatusPanelsReadTheirTextsAndAnnounceThePreselection)
+TEST_F(Accessibility, StatusPanelsReadTheirTextsAndAnnounceThePreselection)
 {
-    Editor editor;
     const char *panels[] = {"Vorauswahl", "Modus", "Meldung", "Zustand"};
     for (int i = 0; i < 4; ++i) {
-        QObject *panel = editor.main->findChild<QLabel *>(QStringLiteral("StatusPanel%1").arg(i));
-        EXPECT_EQ(accessibleName(panel), editor.main->statusText(i));
+        QObject *panel = main.findChild<QLabel *>(QStringLiteral("StatusPanel%1").arg(i));
+        EXPECT_EQ(accessibleText(panel), main.statusText(i));
         EXPECT_EQ(accessibleText(panel, QAccessible::Description), QString::fromUtf8(panels[i]));
     }
-    EXPECT_EQ(accessibleName(editor.main->findChild<QLabel *>("StatusPanel1")),
+    EXPECT_EQ(accessibleText(main.findChild<QLabel *>("StatusPanel1")),
               QStringLiteral("Entwurfsmodus"));
     // The preselection is a notification: Orca reads one as it appears, not a label's new name.
-    QObject *preselection = editor.main->findChild<QLabel *>("StatusPanel0");
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(preselection)->role(),
-              QAccessible::Notification);
-    editor.click(PaletteButton::MarketTBtn);
-    EXPECT_EQ(accessibleName(preselection), QStringLiteral("Markt vorgewählt"));
+    QObject *preselection = main.findChild<QLabel *>("StatusPanel0");
+    EXPECT_EQ(face(preselection)->role(), QAccessible::Notification);
+    editor.click(B::MarketTBtn);
+    EXPECT_EQ(accessibleText(preselection), QStringLiteral("Markt vorgewählt"));
 }
 
-TEST(Accessibility, FocusIsReportedForTheFocusWidgetOfTheActiveWindowOnly)
+TEST_F(Accessibility, FocusIsReportedForTheFocusWidgetOfTheActiveWindowOnly)
 {
-    Editor editor;
     // The hidden data editor's grid keeps no current cell, and a report from it goes nowhere.
     auto *grid = editor.data->findChild<QTableWidget *>("StringGrid");
     EXPECT_FALSE(grid->currentIndex().isValid());
-    QAccessibleInterface *hiddenCell =
-        QAccessible::queryAccessibleInterface(grid)->tableInterface()->cellAt(0, 1);
+    QAccessibleInterface *hiddenCell = face(grid)->tableInterface()->cellAt(0, 1);
     QAccessibleEvent fromHiddenCell(hiddenCell, QAccessible::Focus);
     EXPECT_FALSE(reachesAssistiveTechnology(&fromHiddenCell));
 
     // A value list hands the focus to its value's editor: only the editor is reported, and a
     // caret moved in a value without the focus is not.
-    editor.place(PaletteButton::MarketTBtn, 3, 2);
-    editor.inspector->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(editor.inspector));
-    ValueListEditor *list = editor.inspector->ElementValueList;
+    editor.place(B::MarketTBtn, 3, 2);
+    ASSERT_TRUE(activate(editor.inspector));
+    ValueListEditor *list = inspector.ElementValueList;
     list->setFocus(Qt::TabFocusReason);
     QWidget *value = QApplication::focusWidget();
     ASSERT_TRUE(value && list->isAncestorOf(value));
@@ -251,16 +219,13 @@ TEST(Accessibility, FocusIsReportedForTheFocusWidgetOfTheActiveWindowOnly)
     editor.data->hide();
 }
 
-TEST(Accessibility, ValuesAreReadWithTheirKeysAndTheirWholeText)
+TEST_F(Accessibility, ValuesAreReadWithTheirKeysAndTheirWholeText)
 {
-    Editor editor;
-    editor.place(PaletteButton::TextTBtn, 2, 2);
-    editor.inspector->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(editor.inspector));
-    ValueListEditor *list = editor.inspector->ElementValueList;
+    editor.place(B::TextTBtn, 2, 2);
+    ASSERT_TRUE(activate(editor.inspector));
+    ValueListEditor *list = inspector.ElementValueList;
     list->setFocus(Qt::TabFocusReason);
-    QAccessibleInterface *value =
-        QAccessible::queryAccessibleInterface(QApplication::focusWidget());
+    QAccessibleInterface *value = face(QApplication::focusWidget());
     EXPECT_EQ(value->text(QAccessible::Name), QStringLiteral("Zellenzahl waagerecht"));
     QAccessibleTextInterface *text = value->textInterface();
     ASSERT_NE(text, nullptr);
@@ -268,28 +233,25 @@ TEST(Accessibility, ValuesAreReadWithTheirKeysAndTheirWholeText)
     // Screen readers read the caret's line and split the text where its attribute runs end.
     EXPECT_EQ(text->cursorPosition(), 0);
     EXPECT_EQ(text->selectionCount(), 1);
-    int start = -1;
-    int end = -1;
+    int start = -1, end = -1;
     text->attributes(0, &start, &end);
-    EXPECT_EQ(start, 0);
-    EXPECT_EQ(end, text->characterCount());
+    EXPECT_EQ(std::pair(start, end), std::pair(0, text->characterCount()));
 
     // The "..." row says what its keys open.
-    auto *lines = qobject_cast<QLineEdit *>(editor.inspector->CommonValueList->indexWidget(
-        editor.inspector->CommonValueList->model()->index(0, 1)));
+    auto *lines = qobject_cast<QLineEdit *>(
+        inspector.CommonValueList->indexWidget(inspector.CommonValueList->model()->index(0, 1)));
     ASSERT_NE(lines, nullptr);
-    QAccessibleInterface *ellipsis = QAccessible::queryAccessibleInterface(lines);
+    QAccessibleInterface *ellipsis = face(lines);
     EXPECT_EQ(ellipsis->text(QAccessible::Name), QStringLiteral("Textzeilen"));
     EXPECT_EQ(ellipsis->text(QAccessible::Description), QStringLiteral("Textzeilen bearbeiten"));
     EXPECT_TRUE(ellipsis->state().readOnly);
 
     // A pick list is read with its key and its entry.
-    editor.place(PaletteButton::MarketTBtn, 6, 6);
-    editor.inspector->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(editor.inspector));
-    editor.inspector->ComboBox->setFocus(Qt::OtherFocusReason);
+    editor.place(B::MarketTBtn, 6, 6);
+    ASSERT_TRUE(activate(editor.inspector));
+    inspector.ComboBox->setFocus(Qt::OtherFocusReason);
     list->setFocus(Qt::TabFocusReason);
-    QAccessibleInterface *pick = QAccessible::queryAccessibleInterface(QApplication::focusWidget());
+    QAccessibleInterface *pick = face(QApplication::focusWidget());
     EXPECT_EQ(pick->role(), QAccessible::ComboBox);
     EXPECT_EQ(pick->text(QAccessible::Name), QStringLiteral("Orientierung"));
     ASSERT_NE(pick->textInterface(), nullptr);
@@ -298,25 +260,21 @@ TEST(Accessibility, ValuesAreReadWithTheirKeysAndTheirWholeText)
 
     // Walking up from an editor, a screen reader asks where each part of a list stands: Qt
     // answers without a warning, which would fail this test.
-    for (ValueListEditor *parts :
-         {list, editor.inspector->CommonValueList, editor.inspector->CellValueList}) {
-        QAccessibleInterface *table = QAccessible::queryAccessibleInterface(parts);
+    for (ValueListEditor *parts : {list, inspector.CommonValueList, inspector.CellValueList}) {
+        QAccessibleInterface *table = face(parts);
         for (QWidget *part : parts->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-            EXPECT_GE(table->indexOfChild(QAccessible::queryAccessibleInterface(part)), 0)
-                << part->metaObject()->className();
+            EXPECT_GE(table->indexOfChild(face(part)), 0) << part->metaObject()->className();
     }
 }
 
-TEST(Accessibility, EachKeyboardPointerReportIsANewCellThatKeepsWhatItSaid)
+TEST_F(Accessibility, EachKeyboardPointerReportIsANewCellThatKeepsWhatItSaid)
 {
     // Orca takes two objects of the same role, name and place for one, and says a focus report
     // only for an object it does not have already.
-    Editor editor;
-    editor.main->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(editor.main));
-    SheetView *sheet = editor.main->sheetView();
+    ASSERT_TRUE(activate(editor.main));
+    SheetView *sheet = main.sheetView();
     sheet->setFocus(Qt::TabFocusReason);
-    QAccessibleInterface *canvas = QAccessible::queryAccessibleInterface(sheet);
+    QAccessibleInterface *canvas = face(sheet);
     QAccessibleInterface *first = canvas->child(canvas->childCount() - 1);
     EXPECT_EQ(first->text(QAccessible::Name), QStringLiteral("Spalte 1, Zeile 1"));
     QTest::keyClick(sheet, Qt::Key_Right);
@@ -331,9 +289,8 @@ TEST(Accessibility, EachKeyboardPointerReportIsANewCellThatKeepsWhatItSaid)
     EXPECT_FALSE(first->state().focused);
 }
 
-TEST(Accessibility, SeparateWindowsAreWindowsAndDialogs)
+TEST_F(Accessibility, SeparateWindowsAreWindowsAndDialogs)
 {
-    Editor editor;
     EXPECT_EQ(face(editor.inspector)->role(), QAccessible::Window);
     EXPECT_EQ(face(editor.about)->role(), QAccessible::Dialog);
     EXPECT_EQ(face(editor.lines)->role(), QAccessible::Dialog);
@@ -341,17 +298,16 @@ TEST(Accessibility, SeparateWindowsAreWindowsAndDialogs)
     EXPECT_EQ(face(editor.main)->role(), QAccessible::Window);
 }
 
-TEST(Accessibility, TheSheetListsItsElementsAndTheKeyboardPointersCell)
+TEST_F(Accessibility, TheSheetListsItsElementsAndTheKeyboardPointersCell)
 {
-    Editor editor;
     QWidget *sheet = editor.sheet();
     QAccessibleInterface *canvas = face(sheet);
     EXPECT_EQ(canvas->role(), QAccessible::Canvas);
     EXPECT_EQ(canvas->text(QAccessible::Name), QStringLiteral("Zeichenfläche"));
     EXPECT_EQ(canvas->childCount(), 1) << "only the keyboard pointer's cell";
 
-    editor.place(PaletteButton::MarketTBtn, 3, 2);
-    editor.place(PaletteButton::TextTBtn, 10, 5);
+    editor.place(B::MarketTBtn, 3, 2);
+    editor.place(B::TextTBtn, 10, 5);
     ASSERT_EQ(canvas->childCount(), 3);
     QAccessibleInterface *market = canvas->child(0);
     EXPECT_EQ(market->role(), QAccessible::Graphic);
@@ -363,36 +319,30 @@ TEST(Accessibility, TheSheetListsItsElementsAndTheKeyboardPointersCell)
     EXPECT_EQ(canvas->indexOfChild(market), 0);
     EXPECT_EQ(canvas->childAt(market->rect().right(), market->rect().center().y()), market);
     EXPECT_EQ(canvas->child(1)->text(QAccessible::Name).right(12), QStringLiteral("Text-Element"));
-    EXPECT_EQ(
-        canvas->childAt(sheet->mapToGlobal(QPoint(2, 2)).x(), sheet->mapToGlobal(QPoint(2, 2)).y()),
-        nullptr);
+    const QPoint free = sheet->mapToGlobal(QPoint(2, 2));
+    EXPECT_EQ(canvas->childAt(free.x(), free.y()), nullptr);
 
     // The keyboard pointer's cell is the focused child and says what lies there.
-    editor.main->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(editor.main));
+    ASSERT_TRUE(activate(editor.main));
     sheet->setFocus(Qt::TabFocusReason);
     QAccessibleInterface *pointer = canvas->child(2);
     EXPECT_EQ(canvas->focusChild(), pointer);
     EXPECT_TRUE(pointer->state().focused);
     EXPECT_EQ(pointer->text(QAccessible::Name), QStringLiteral("Spalte 1, Zeile 1"));
-    QTest::keyClick(sheet, Qt::Key_Right);
-    QTest::keyClick(sheet, Qt::Key_Right);
-    QTest::keyClick(sheet, Qt::Key_Down);
+    keyClicks(sheet, {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down});
     // Listening assistive technology gets a new object for each move.
     pointer = canvas->child(2);
     EXPECT_EQ(pointer->text(QAccessible::Name), QStringLiteral("Spalte 3, Zeile 2, 0001  Markt"));
     EXPECT_EQ(pointer->rect(), QRect(sheet->mapToGlobal(QPoint(48, 24)), QSize(24, 24)));
 }
 
-TEST(Accessibility, PopupMenuAndPickListAreExposedWhileOpen)
+TEST_F(Accessibility, PopupMenuAndPickListAreExposedWhileOpen)
 {
-    Editor editor;
-    editor.main->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(editor.main));
-    editor.click(PaletteButton::MarketTBtn);
+    ASSERT_TRUE(activate(editor.main));
+    editor.click(B::MarketTBtn);
     editor.sheet()->setFocus(Qt::TabFocusReason);
     QTest::keyClick(editor.sheet(), Qt::Key_F10, Qt::ShiftModifier);
-    QMenu *menu = editor.main->orientPopupMenu();
+    QMenu *menu = main.orientPopupMenu();
     ASSERT_TRUE(menu->isVisible());
     QAccessibleInterface *popup = face(menu);
     EXPECT_EQ(popup->role(), QAccessible::PopupMenu);
@@ -403,7 +353,7 @@ TEST(Accessibility, PopupMenuAndPickListAreExposedWhileOpen)
     menu->close();
 
     QTest::keyClick(editor.sheet(), Qt::Key_Return);
-    ValueListEditor *list = editor.inspector->ElementValueList;
+    ValueListEditor *list = inspector.ElementValueList;
     int row = -1;
     for (int i = 0; i < list->itemCount(); ++i)
         if (list->key(i) == QStringLiteral("Orientierung"))
@@ -435,29 +385,25 @@ TEST(AccessibilityEvents, ChoicesPlacingAndTheKeyboardPointerAreAnnounced)
     EXPECT_TRUE(heard.heard(QAccessible::StateChanged, "Verteilungen"));
 
     // The preselection is read out as a notification that appears.
-    editor.click(PaletteButton::MarketTBtn);
+    editor.click(B::MarketTBtn);
     EXPECT_TRUE(heard.heard(QAccessible::ObjectShow, QStringLiteral("Markt vorgewählt")));
     editor.clickSheet(Editor::cellPixel(3, 2));
     EXPECT_TRUE(heard.heard(QAccessible::ObjectCreated, QStringLiteral("0001  Markt")));
 
     // The keyboard pointer's cell, after the sheet itself, and at every move.
-    editor.main->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(editor.main));
+    ASSERT_TRUE(activate(editor.main));
     QWidget *sheet = editor.sheet();
     sheet->setFocus(Qt::TabFocusReason);
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return heard.heard(QAccessible::Focus, QStringLiteral("Spalte 1, Zeile 1")); }));
-    QTest::keyClick(sheet, Qt::Key_Right);
-    QTest::keyClick(sheet, Qt::Key_Right);
-    QTest::keyClick(sheet, Qt::Key_Down);
+    keyClicks(sheet, {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down});
     EXPECT_TRUE(heard.heard(QAccessible::Focus, QStringLiteral("Spalte 3, Zeile 2, 0001  Markt")));
     QTest::keyClick(sheet, Qt::Key_Down);
     EXPECT_TRUE(heard.heard(QAccessible::Focus, QStringLiteral("Spalte 3, Zeile 3")));
 
     // The element list's entry as it changes under the keys.
-    editor.place(PaletteButton::TextTBtn, 10, 5);
-    editor.inspector->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(editor.inspector));
+    editor.place(B::TextTBtn, 10, 5);
+    ASSERT_TRUE(activate(editor.inspector));
     editor.inspector->ComboBox->setFocus(Qt::TabFocusReason);
     QTest::keyClick(editor.inspector->ComboBox, Qt::Key_Up);
     EXPECT_TRUE(heard.heard(QAccessible::Focus, QStringLiteral("0001  Markt")));

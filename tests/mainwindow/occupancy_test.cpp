@@ -1,19 +1,13 @@
 // Elements may not overlap: the occupancy grid through clicks on the sheet.
 
-#include "editorfixture.h"
-#include "model/elementmodel.h"
+#include "mainwindowtest.h"
 #include "testnames.h"
 
-#include <QComboBox>
-
-#include <gtest/gtest.h>
-
 #include <cstdint>
-#include <ostream>
 #include <vector>
 
 using namespace talvex;
-using talvex::test::Editor;
+using namespace talvex::test;
 
 namespace {
 
@@ -26,28 +20,6 @@ struct Placement
     bool turned = false;
 };
 
-// The cells an element covers, counted from 1.
-struct Cells
-{
-    int column;
-    int row;
-    int width;
-    int height;
-
-    bool contains(int c, int r) const
-    {
-        return c >= column && c < column + width && r >= row && r < row + height;
-    }
-};
-
-int placedCount(const ElementModel &model)
-{
-    int count = 0;
-    for (int n = 1; n <= LastElementNumber; ++n)
-        count += model.elements.at(n).number != 0 ? 1 : 0;
-    return count;
-}
-
 std::vector<std::int32_t> grid(const ElementModel &model)
 {
     std::vector<std::int32_t> entries;
@@ -55,11 +27,6 @@ std::vector<std::int32_t> grid(const ElementModel &model)
         for (int row = 1; row <= MaxRows; ++row)
             entries.push_back(model.occupancy.at(column, row));
     return entries;
-}
-
-void place(const Editor &editor, const Placement &p)
-{
-    editor.place(p.button, p.column, p.row, p.turned);
 }
 
 struct OverlapCase
@@ -70,43 +37,42 @@ struct OverlapCase
     bool accepted;
 };
 
-class SecondElement : public ::testing::TestWithParam<OverlapCase>
+class SecondElement : public EditorTest, public ::testing::WithParamInterface<OverlapCase>
 {};
 
-constexpr PaletteButton Market = PaletteButton::MarketTBtn;
-constexpr PaletteButton Digital = PaletteButton::DigitalTBtn;
+using Occupancy = EditorTest;
+
+constexpr PaletteButton Market = B::MarketTBtn;
+constexpr PaletteButton Digital = B::DigitalTBtn;
 
 } // namespace
 
 TEST_P(SecondElement, IsPlacedOnlyOnFreeCells)
 {
     const OverlapCase &c = GetParam();
-    Editor editor;
-    place(editor, c.first);
+    editor.place(c.first.button, c.first.column, c.first.row, c.first.turned);
     ASSERT_EQ(placedCount(editor.model()), 1);
 
     // Hidden, so that showing it again can be seen.
-    editor.main->AttributeInspectClick();
-    ASSERT_FALSE(editor.inspector->isVisible());
+    main.AttributeInspectClick();
+    ASSERT_FALSE(inspector.isVisible());
     const std::vector<std::int32_t> gridBefore = grid(editor.model());
     const QImage sheetBefore = editor.background();
     editor.click(c.second.button);
     if (c.second.turned)
-        editor.main->OrientClick();
-    const QString statusBefore = editor.main->statusText(0);
+        main.OrientClick();
+    const QString statusBefore = main.statusText(0);
     editor.clickSheet(Editor::cellPixel(c.second.column, c.second.row));
 
-    EXPECT_TRUE(editor.inspector->isVisible()) << "every left click ends by showing it";
+    EXPECT_TRUE(inspector.isVisible()) << "every left click ends by showing it";
     if (c.accepted) {
         EXPECT_EQ(placedCount(editor.model()), 2);
-        EXPECT_TRUE(editor.main->paletteButton(PaletteButton::PointerTBtn)->isChecked());
+        EXPECT_TRUE(button(B::PointerTBtn)->isChecked());
         EXPECT_EQ(editor.model().occupancy.at(c.second.column, c.second.row), 2);
         const std::vector<std::int32_t> gridAfter = grid(editor.model());
-        for (std::size_t i = 0; i < gridBefore.size(); ++i) {
-            if (gridBefore[i] != 0) {
-                EXPECT_EQ(gridAfter[i], gridBefore[i]) << "entry " << i;
-            }
-        }
+        for (std::size_t i = 0; i < gridBefore.size(); ++i)
+            EXPECT_TRUE(gridBefore[i] == 0 || gridAfter[i] == gridBefore[i])
+                << "entry " << i << " was " << gridBefore[i] << ", is " << gridAfter[i];
         return;
     }
 
@@ -114,9 +80,9 @@ TEST_P(SecondElement, IsPlacedOnlyOnFreeCells)
     EXPECT_EQ(placedCount(editor.model()), 1);
     EXPECT_EQ(grid(editor.model()), gridBefore);
     EXPECT_EQ(editor.background(), sheetBefore);
-    EXPECT_EQ(editor.inspector->ComboBox->count(), 2);
-    EXPECT_TRUE(editor.main->paletteButton(c.second.button)->isChecked());
-    EXPECT_EQ(editor.main->statusText(0), statusBefore);
+    EXPECT_EQ(inspector.ComboBox->count(), 2);
+    EXPECT_TRUE(button(c.second.button)->isChecked());
+    EXPECT_EQ(main.statusText(0), statusBefore);
 
     // The user tries another place with the same tool.
     editor.clickSheet(Editor::cellPixel(c.second.column, 20));
@@ -148,36 +114,32 @@ TALVEX_INSTANTIATE_NAMED(
         OverlapCase{"VerticalEndsAbove", {Market, 10, 10}, {Market, 14, 5, true}, true},
         OverlapCase{"VerticalBesideEnd", {Market, 10, 10}, {Market, 15, 6, true}, true}));
 
-TEST(Occupancy, TheGridHoldsEachElementsNumberInExactlyItsCells)
+TEST_F(Occupancy, TheGridHoldsEachElementsNumberInExactlyItsCells)
 {
-    Editor editor;
     EXPECT_EQ(grid(editor.model()), std::vector<std::int32_t>(MaxColumns * MaxRows, 0))
         << "empty at start";
 
-    const int lastColumn = editor.main->sheetColumns() - 1;
-    const int bottomRow = editor.main->sheetRows();
-    struct Placed
-    {
-        Placement click;
-        Cells cells;
-    };
-    const std::vector<Placed> placed{
-        {{Market, 3, 2}, {3, 2, 5, 1}},
-        {{Market, 20, 5, true}, {20, 5, 1, 5}},
-        {{PaletteButton::fFunctTBtn, 8, 2}, {8, 2, 3, 1}},
-        {{PaletteButton::AllDistribTBtn, 1, 1, true}, {1, 1, 1, 2}},
-        {{Digital, lastColumn, bottomRow}, {lastColumn, bottomRow, 1, 1}},
-        {{Market, 1, bottomRow - 4, true}, {1, bottomRow - 4, 1, 5}},
-    };
-    for (const Placed &p : placed)
-        place(editor, p.click);
+    const int lastColumn = main.sheetColumns() - 1;
+    const int bottomRow = main.sheetRows();
+    const std::vector<Placement> placed{{Market, 3, 2},
+                                        {Market, 20, 5, true},
+                                        {B::fFunctTBtn, 8, 2},
+                                        {B::AllDistribTBtn, 1, 1, true},
+                                        {Digital, lastColumn, bottomRow},
+                                        {Market, 1, bottomRow - 4, true}};
+    for (const Placement &p : placed)
+        editor.place(p.button, p.column, p.row, p.turned);
     ASSERT_EQ(placedCount(editor.model()), int(placed.size()));
 
+    // Each element covers its outline from the clicked cell on, as the tool table gives it.
     for (int column = 1; column <= MaxColumns; ++column) {
         for (int row = 1; row <= MaxRows; ++row) {
             std::int32_t expected = 0;
             for (std::size_t i = 0; i < placed.size(); ++i) {
-                if (placed[i].cells.contains(column, row))
+                const Placement &p = placed[i];
+                const auto [width, height] = outline(p.button, p.turned);
+                if (column >= p.column && column < p.column + width && row >= p.row &&
+                    row < p.row + height)
                     expected = std::int32_t(i + 1);
             }
             EXPECT_EQ(editor.model().occupancy.at(column, row), expected)

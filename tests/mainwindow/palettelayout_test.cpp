@@ -9,8 +9,8 @@
 
 using namespace talvex;
 
-// Each button of the model's order once, and nothing else.
-TEST(PaletteTables, EveryButtonHasExactlyOneLayoutEntry)
+// Each button of the model's order once, and nothing else; the lookup gives a button its own.
+TEST(PaletteTables, EveryButtonHasExactlyOneLayoutEntryAndLookupFindsIt)
 {
     std::vector<PaletteButton> table;
     for (const PaletteButtonLayout &layout : paletteButtonLayouts())
@@ -18,16 +18,9 @@ TEST(PaletteTables, EveryButtonHasExactlyOneLayoutEntry)
     for (int position = 1; position <= PaletteButtonCount; ++position) {
         const PaletteButton button = paletteButtonAt(position);
         EXPECT_EQ(std::count(table.begin(), table.end(), button), 1) << "position " << position;
-    }
-    EXPECT_EQ(table.size(), std::size_t(PaletteButtonCount));
-}
-
-TEST(PaletteTables, LookupGivesTheButtonsOwnEntry)
-{
-    for (int position = 1; position <= PaletteButtonCount; ++position) {
-        const PaletteButton button = paletteButtonAt(position);
         EXPECT_EQ(paletteButtonLayout(button).button, button) << position;
     }
+    EXPECT_EQ(table.size(), std::size_t(PaletteButtonCount));
     EXPECT_EQ(paletteButtonLayout(PaletteButton::Other).button, PaletteButton::PointerTBtn);
 }
 

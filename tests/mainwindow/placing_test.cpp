@@ -1,149 +1,125 @@
-#include "editorfixture.h"
-#include "inspector/valuelist.h"
 #include "inspectorlists.h"
-#include "model/elementmodel.h"
-#include "tables.h"
+#include "mainwindowtest.h"
 #include "testnames.h"
 
-#include <QComboBox>
-#include <QLabel>
-#include <QMenu>
-#include <QTabBar>
-
-#include <gtest/gtest.h>
+#include <tuple>
 
 using namespace talvex;
 using namespace talvex::test;
 
 namespace {
 
-const QColor Silver(192, 192, 192);
-
-int placedCount(const ElementModel &model)
+// The five tiles of a market placed at column 3, row 2 on the background, and its first one in
+// the inspector.
+void expectMarketTiles(const Editor &editor, bool vertical)
 {
-    int count = 0;
-    for (int n = 1; n <= LastElementNumber; ++n)
-        count += model.elements.at(n).number != 0 ? 1 : 0;
-    return count;
+    const Pictures &pictures = editor.main->pictures();
+    const QString form = vertical ? QStringLiteral("MarktNS%1Img") : QStringLiteral("MarktWO%1Img");
+    const QImage ground = editor.background();
+    for (int i = 0; i < 5; ++i) {
+        const QPoint at = vertical ? QPoint(48, 24 + i * 24) : QPoint(48 + i * 24, 24);
+        EXPECT_EQ(ground.copy(QRect(at, QSize(CellSize, CellSize))),
+                  pictures.tile(form.arg(i + 1)).convertToFormat(ground.format()))
+            << i;
+    }
+    const QImage cell = editor.inspector->cellImage();
+    EXPECT_EQ(cell, pictures.tile(form.arg(1)).convertToFormat(cell.format()));
 }
 
-bool tileAt(const QImage &layer, const QImage &tile, QPoint topLeft)
+// Chooses entry n of the element list as the user does.
+void choose(TInspectForm &inspector, int n)
 {
-    return layer.copy(QRect(topLeft, QSize(CellSize, CellSize))) ==
-           tile.convertToFormat(layer.format());
+    inspector.ComboBox->setCurrentIndex(n);
+    inspector.ComboBoxChange(n);
 }
+
+using Placing = EditorTest;
+using Outline = EditorTest;
+using CornerMarks = EditorTest;
+using Inspector = EditorTest;
 
 } // namespace
 
-TEST(Placing, AMarketAtColumn3Row2)
+TEST_F(Placing, AMarketAtColumn3Row2)
 {
-    Editor editor;
-    editor.place(PaletteButton::MarketTBtn, 3, 2);
+    editor.place(B::MarketTBtn, 3, 2);
 
     const Element &record = editor.model().elements.at(1);
-    EXPECT_EQ(record.number, 1);
-    EXPECT_EQ(record.head.name, "Markt");
-    EXPECT_EQ(record.head.x, 3);
-    EXPECT_EQ(record.head.y, 2);
-    EXPECT_EQ(record.head.width, 5);
-    EXPECT_EQ(record.head.height, 1);
-    EXPECT_EQ(record.head.orientation, Horizontal);
-    EXPECT_EQ(record.head.orientable, 1);
-    EXPECT_EQ(record.head.firstKind, 215);
+    const Category &head = record.head;
+    EXPECT_EQ(std::tuple(record.number, head.name, head.x, head.y, head.width, head.height),
+              std::tuple(1, "Markt", 3, 2, 5, 1));
+    EXPECT_EQ(std::tuple(head.orientation, head.orientable, head.firstKind),
+              std::tuple(Horizontal, 1, 215));
     EXPECT_EQ(record.pixelRect(), (PixelRect{48, 24, 167, 47}));
 
     const QImage sheet = editor.foreground();
-    for (QPoint corner : {QPoint(48, 24), QPoint(167, 24), QPoint(167, 47), QPoint(48, 47)}) {
+    for (QPoint corner : {QPoint(48, 24), QPoint(167, 24), QPoint(167, 47), QPoint(48, 47)})
         for (int dx = -1; dx <= 1; ++dx)
             for (int dy = -1; dy <= 1; ++dy)
                 EXPECT_EQ(sheet.pixelColor(corner + QPoint(dx, dy)), QColor(Qt::black))
                     << corner.x() << "," << corner.y();
-    }
     // The marks are an overlay: the background keeps the tiles only.
-    const Pictures &pictures = editor.main->pictures();
-    for (int i = 0; i < 5; ++i) {
-        const QString name = QStringLiteral("MarktWO%1Img").arg(i + 1);
-        EXPECT_TRUE(tileAt(editor.background(), pictures.tile(name), QPoint(48 + i * 24, 24)))
-            << name.toStdString();
-    }
-    EXPECT_EQ(
-        editor.inspector->cellImage(),
-        pictures.tile(u"MarktWO1Img").convertToFormat(editor.inspector->cellImage().format()));
+    expectMarketTiles(editor, false);
 }
 
-TEST(Placing, AVerticalMarketUsesTheVerticalTiles)
+TEST_F(Placing, AVerticalMarketUsesTheVerticalTiles)
 {
-    Editor editor;
-    editor.place(PaletteButton::MarketTBtn, 3, 2, true);
+    editor.place(B::MarketTBtn, 3, 2, true);
     const Element &record = editor.model().elements.at(1);
-    EXPECT_EQ(record.head.width, 1);
-    EXPECT_EQ(record.head.height, 5);
+    EXPECT_EQ(std::pair(record.head.width, record.head.height), std::pair(1, 5));
     EXPECT_EQ(record.head.orientation, Vertical);
-    const Pictures &pictures = editor.main->pictures();
-    for (int j = 0; j < 5; ++j) {
-        const QString name = QStringLiteral("MarktNS%1Img").arg(j + 1);
-        EXPECT_TRUE(tileAt(editor.background(), pictures.tile(name), QPoint(48, 24 + j * 24)));
-    }
-    EXPECT_EQ(
-        editor.inspector->cellImage(),
-        pictures.tile(u"MarktNS1Img").convertToFormat(editor.inspector->cellImage().format()));
+    expectMarketTiles(editor, true);
 }
 
-TEST(Placing, SnapsToTheNearestGridLine)
+TEST_F(Placing, SnapsToTheNearestGridLine)
 {
-    Editor editor;
-    editor.click(PaletteButton::DigitalTBtn);
+    editor.click(B::DigitalTBtn);
     editor.clickSheet(QPoint(11, 11));
-    editor.click(PaletteButton::DigitalTBtn);
+    editor.click(B::DigitalTBtn);
     editor.clickSheet(QPoint(12 + 48, 12 + 48));
-    EXPECT_EQ(editor.model().elements.at(1).head.x, 1);
-    EXPECT_EQ(editor.model().elements.at(1).head.y, 1);
-    EXPECT_EQ(editor.model().elements.at(2).head.x, 4);
-    EXPECT_EQ(editor.model().elements.at(2).head.y, 4);
+    const ElementTable &elements = editor.model().elements;
+    EXPECT_EQ(std::pair(elements.at(1).head.x, elements.at(1).head.y), std::pair(1, 1));
+    EXPECT_EQ(std::pair(elements.at(2).head.x, elements.at(2).head.y), std::pair(4, 4));
 }
 
-class PlacingLimitTest : public ::testing::TestWithParam<test::Bound>
+class PlacingLimitTest : public EditorTest, public ::testing::WithParamInterface<Bound>
 {};
 
 TEST_P(PlacingLimitTest, KeepsTheRightmostColumnFree)
 {
-    const test::Bound &c = GetParam();
-    Editor editor;
-    ASSERT_EQ(editor.main->sheetColumns(), test::BoundsColumns);
-    ASSERT_EQ(editor.main->sheetRows(), test::BoundsRows);
+    const Bound &c = GetParam();
+    ASSERT_EQ(main.sheetColumns(), BoundsColumns);
+    ASSERT_EQ(main.sheetRows(), BoundsRows);
     editor.place(c.button, c.column, c.row, c.turned);
     EXPECT_EQ(placedCount(editor.model()), c.accepted ? 1 : 0);
     // A refused click keeps the tool; an accepted one returns to the pointer.
-    EXPECT_EQ(editor.main->paletteButton(c.button)->isChecked(), !c.accepted);
-    EXPECT_TRUE(editor.inspector->isVisible());
+    EXPECT_EQ(main.paletteButton(c.button)->isChecked(), !c.accepted);
+    EXPECT_TRUE(inspector.isVisible());
 }
 
-TALVEX_INSTANTIATE_NAMED(Limits, PlacingLimitTest, ::testing::ValuesIn(test::PlacingBounds));
+TALVEX_INSTANTIATE_NAMED(Limits, PlacingLimitTest, ::testing::ValuesIn(PlacingBounds));
 
-TEST(Placing, ThePointerToolOnlyShowsTheInspector)
+TEST_F(Placing, ThePointerToolOnlyShowsTheInspector)
 {
-    Editor editor;
     editor.clickSheet(QPoint(100, 100));
-    EXPECT_TRUE(editor.inspector->isVisible());
+    EXPECT_TRUE(inspector.isVisible());
     EXPECT_EQ(placedCount(editor.model()), 0);
-    EXPECT_EQ(entries(*editor.inspector).size(), 1);
+    EXPECT_EQ(entries(inspector).size(), 1);
     EXPECT_EQ(editor.background().pixelColor(100, 100), Silver);
 }
 
-TEST(Placing, AMiddleClickDoesNothing)
+TEST_F(Placing, AMiddleClickDoesNothing)
 {
-    Editor editor;
-    editor.click(PaletteButton::DigitalTBtn);
+    editor.click(B::DigitalTBtn);
     editor.clickSheet(QPoint(100, 100), Qt::MiddleButton);
-    EXPECT_FALSE(editor.inspector->isVisible());
+    EXPECT_FALSE(inspector.isVisible());
     EXPECT_EQ(placedCount(editor.model()), 0);
-    EXPECT_TRUE(editor.main->paletteButton(PaletteButton::DigitalTBtn)->isChecked());
+    EXPECT_TRUE(button(B::DigitalTBtn)->isChecked());
 }
 
-TEST(Placing, RightClickOffersTheOrientationOnlyForTurnableMultiCellTools)
+TEST_F(Placing, RightClickOffersTheOrientationOnlyForTurnableMultiCellTools)
 {
-    Editor editor;
-    QMenu *menu = editor.main->orientPopupMenu();
+    QMenu *menu = main.orientPopupMenu();
     auto offered = [&](PaletteButton button) {
         editor.click(button);
         editor.clickSheet(QPoint(100, 100), Qt::RightButton);
@@ -151,57 +127,47 @@ TEST(Placing, RightClickOffersTheOrientationOnlyForTurnableMultiCellTools)
         menu->hide();
         return visible;
     };
-    EXPECT_FALSE(offered(PaletteButton::PointerTBtn));
-    EXPECT_FALSE(offered(PaletteButton::DigitalTBtn));
-    EXPECT_FALSE(offered(PaletteButton::fFunctTBtn));
-    EXPECT_TRUE(offered(PaletteButton::MarketTBtn));
-    EXPECT_TRUE(offered(PaletteButton::PreferTBtn));
-    EXPECT_TRUE(offered(PaletteButton::AllDistribTBtn));
+    for (PaletteButton button : {B::PointerTBtn, B::DigitalTBtn, B::fFunctTBtn})
+        EXPECT_FALSE(offered(button)) << buttonName(button);
+    for (PaletteButton button : {B::MarketTBtn, B::PreferTBtn, B::AllDistribTBtn})
+        EXPECT_TRUE(offered(button)) << buttonName(button);
     editor.clickSelector(0);
-    EXPECT_TRUE(offered(PaletteButton::DynInputTBtn));
+    EXPECT_TRUE(offered(B::DynInputTBtn));
     EXPECT_EQ(menu->actions().size(), 1);
     EXPECT_EQ(menu->actions().first()->text(), QStringLiteral(" Orientierung ändern"));
-    EXPECT_FALSE(editor.inspector->isVisible());
+    EXPECT_FALSE(inspector.isVisible());
 }
 
-TEST(Placing, ListsTheNewElementAndReturnsToThePointer)
+TEST_F(Placing, ListsTheNewElementAndReturnsToThePointer)
 {
-    Editor editor;
-    editor.place(PaletteButton::MarketTBtn, 3, 2);
-    EXPECT_EQ(entries(*editor.inspector), QStringList({"0000 Zeichenfläche", "0001  Markt"}));
-    EXPECT_EQ(editor.inspector->ComboBox->currentIndex(), 1);
-    EXPECT_TRUE(editor.main->paletteButton(PaletteButton::PointerTBtn)->isChecked());
-    EXPECT_EQ(editor.main->statusText(0), QStringLiteral("kein Element vorgewählt"));
-    EXPECT_TRUE(editor.inspector->isVisible());
-    EXPECT_TRUE(editor.main->findChild<QAction *>(QStringLiteral("AttributeInspect"))->isChecked());
+    editor.place(B::MarketTBtn, 3, 2);
+    EXPECT_TRUE(button(B::PointerTBtn)->isChecked());
+    EXPECT_EQ(main.statusText(0), QStringLiteral("kein Element vorgewählt"));
+    EXPECT_TRUE(inspector.isVisible());
+    EXPECT_TRUE(main.findChild<QAction *>(QStringLiteral("AttributeInspect"))->isChecked());
 
     // A second click at the same place creates nothing.
     editor.clickSheet(Editor::cellPixel(3, 2));
     EXPECT_EQ(placedCount(editor.model()), 1);
 
     // The new entry is selected even when the user had chosen an older one.
-    editor.inspector->ComboBox->setCurrentIndex(0);
-    editor.inspector->ComboBoxChange(0);
-    editor.place(PaletteButton::DigitalTBtn, 10, 10);
-    EXPECT_EQ(entries(*editor.inspector).last(), QStringLiteral("0002  Digital-Anzeiger"));
-    EXPECT_EQ(editor.inspector->ComboBox->currentIndex(), 2);
+    choose(inspector, 0);
+    editor.place(B::DigitalTBtn, 10, 10);
+    EXPECT_EQ(entries(inspector).last(), QStringLiteral("0002  Digital-Anzeiger"));
+    EXPECT_EQ(inspector.ComboBox->currentIndex(), 2);
 }
 
-TEST(Outline, FramesTheChosenSizeAndFollowsTheOrientation)
+TEST_F(Outline, FramesTheChosenSizeAndFollowsTheOrientation)
 {
-    Editor editor;
-    editor.click(PaletteButton::MarketTBtn);
+    editor.click(B::MarketTBtn);
     editor.moveOnSheet(QPoint(101, 53));
     QImage sheet = editor.foreground();
-    EXPECT_EQ(sheet.pixelColor(101, 53), QColor(Qt::black));
-    EXPECT_EQ(sheet.pixelColor(101 + 119, 53), QColor(Qt::black));
-    EXPECT_EQ(sheet.pixelColor(101 + 119, 53 + 23), QColor(Qt::black));
-    EXPECT_EQ(sheet.pixelColor(101, 53 + 23), QColor(Qt::black));
-    EXPECT_EQ(sheet.pixelColor(101 + 120, 53), Silver);
-    EXPECT_EQ(sheet.pixelColor(101, 53 + 24), Silver);
-    EXPECT_EQ(sheet.pixelColor(110, 60), Silver);
+    for (QPoint corner : {QPoint(101, 53), QPoint(220, 53), QPoint(220, 76), QPoint(101, 76)})
+        EXPECT_EQ(sheet.pixelColor(corner), QColor(Qt::black)) << corner.x() << "," << corner.y();
+    for (QPoint outside : {QPoint(221, 53), QPoint(101, 77), QPoint(110, 60)})
+        EXPECT_EQ(sheet.pixelColor(outside), Silver) << outside.x() << "," << outside.y();
 
-    editor.main->OrientClick();
+    main.OrientClick();
     EXPECT_EQ(editor.foreground(), editor.background());
     editor.moveOnSheet(QPoint(101, 53));
     sheet = editor.foreground();
@@ -209,15 +175,14 @@ TEST(Outline, FramesTheChosenSizeAndFollowsTheOrientation)
     EXPECT_EQ(sheet.pixelColor(101 + 24, 53), Silver);
     EXPECT_EQ(sheet.pixelColor(101, 53 + 120), Silver);
 
-    editor.main->OrientClick();
-    EXPECT_EQ(editor.main->palette().outlineWidth(), 5);
-    EXPECT_EQ(editor.main->palette().chosenCategory().orientation, Horizontal);
+    main.OrientClick();
+    EXPECT_EQ(main.palette().outlineWidth(), 5);
+    EXPECT_EQ(main.palette().chosenCategory().orientation, Horizontal);
 }
 
-TEST(Outline, IsClippedAtTheEdgeAndNeverLeftBehind)
+TEST_F(Outline, IsClippedAtTheEdgeAndNeverLeftBehind)
 {
-    Editor editor;
-    editor.click(PaletteButton::MarketTBtn);
+    editor.click(B::MarketTBtn);
     const QSize size = editor.foreground().size();
     editor.moveOnSheet(QPoint(size.width() - 30, size.height() - 10));
     EXPECT_EQ(editor.foreground().pixelColor(size.width() - 1, size.height() - 10),
@@ -235,22 +200,18 @@ TEST(Outline, IsClippedAtTheEdgeAndNeverLeftBehind)
     EXPECT_LE(differing, 4 * 9);
 }
 
-TEST(Outline, StaysClosedWhenDraggedPastTheLeftEdge)
+TEST_F(Outline, StaysClosedWhenDraggedPastTheLeftEdge)
 {
-    // With a button held the sheet keeps the pointer beyond its edges; the part of the frame
     // left on the sheet must still be a closed line, its corners included.
-    Editor editor;
-    editor.click(PaletteButton::MarketTBtn);
+    editor.click(B::MarketTBtn);
     QWidget *sheet = editor.sheet();
-    auto send = [&](QEvent::Type type, QPoint at, Qt::MouseButtons held) {
-        QMouseEvent event(type, at, sheet->mapToGlobal(at), Qt::MiddleButton, held, Qt::NoModifier);
+    auto send = [&](QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
+        QMouseEvent event(type, at, sheet->mapToGlobal(at), button, held, Qt::NoModifier);
         QApplication::sendEvent(sheet, &event);
     };
-    send(QEvent::MouseButtonPress, QPoint(20, 120), Qt::MiddleButton);
+    send(QEvent::MouseButtonPress, QPoint(20, 120), Qt::MiddleButton, Qt::MiddleButton);
     for (QPoint at : {QPoint(-9, 119), QPoint(-30, -5)}) {
-        QMouseEvent move(QEvent::MouseMove, at, sheet->mapToGlobal(at), Qt::NoButton,
-                         Qt::MiddleButton, Qt::NoModifier);
-        QApplication::sendEvent(sheet, &move);
+        send(QEvent::MouseMove, at, Qt::NoButton, Qt::MiddleButton);
         const QImage layer = editor.foreground();
         const int right = at.x() + 5 * CellSize - 1;
         const int bottom = at.y() + CellSize - 1;
@@ -264,35 +225,25 @@ TEST(Outline, StaysClosedWhenDraggedPastTheLeftEdge)
             EXPECT_EQ(layer.pixelColor(right, y), QColor(Qt::black)) << right << "," << y;
         EXPECT_EQ(layer.pixelColor(right + 1, bottom), Silver);
     }
-    send(QEvent::MouseButtonRelease, QPoint(-30, -5), Qt::NoButton);
+    send(QEvent::MouseButtonRelease, QPoint(-30, -5), Qt::MiddleButton, Qt::NoButton);
 }
 
-TEST(CornerMarks, ChoosingTheSheetRemovesThemAndThePointerToolKeepsThem)
+TEST_F(CornerMarks, ChoosingTheSheetRemovesThemAndThePointerToolKeepsThem)
 {
-    Editor editor;
-    editor.place(PaletteButton::DigitalTBtn, 5, 5);
+    editor.place(B::DigitalTBtn, 5, 5);
     EXPECT_NE(editor.foreground(), editor.background());
     editor.moveOnSheet(QPoint(10, 10));
-    Editor::moveOver(editor.inspector->ElementValueList->viewport(), QPoint(5, 5));
+    Editor::moveOver(inspector.ElementValueList->viewport(), QPoint(5, 5));
     EXPECT_NE(editor.foreground(), editor.background());
 
-    editor.inspector->ComboBox->setCurrentIndex(0);
-    editor.inspector->ComboBoxChange(0);
+    choose(inspector, 0);
     EXPECT_EQ(editor.foreground(), editor.background());
-    editor.inspector->ComboBox->setCurrentIndex(1);
-    editor.inspector->ComboBoxChange(1);
+    choose(inspector, 1);
     EXPECT_NE(editor.foreground(), editor.background());
 
     // With a placing tool, moving over the inspector erases the marks.
-    editor.click(PaletteButton::DigitalTBtn);
-    Editor::moveOver(editor.inspector->ElementValueList->viewport(), QPoint(5, 5));
-    EXPECT_EQ(editor.foreground(), editor.background());
-}
-
-TEST(Inspector, ShowsTheSheetAtStart)
-{
-    Editor editor;
-    EXPECT_EQ(editor.inspector->windowTitle(), QStringLiteral("Merkmal-Einstellung"));
+    editor.click(B::DigitalTBtn);
+    Editor::moveOver(inspector.ElementValueList->viewport(), QPoint(5, 5));
     EXPECT_EQ(editor.foreground(), editor.background());
 }
 
@@ -306,17 +257,12 @@ struct ShownCase
     std::vector<AttributeRow> (*common)();
 };
 
-std::vector<AttributeRow> noRows()
-{
-    return {};
-}
-
-std::vector<AttributeRow> dynamicInput()
-{
+constexpr auto noRows = [] { return std::vector<AttributeRow>(); };
+constexpr auto dynamicInput = [] {
     return dynamicInputRows(DynamicInputMaximum, DynamicInputStart);
-}
+};
 
-class InspectorShows : public ::testing::TestWithParam<ShownCase>
+class InspectorShows : public EditorTest, public ::testing::WithParamInterface<ShownCase>
 {};
 
 } // namespace
@@ -326,10 +272,8 @@ class InspectorShows : public ::testing::TestWithParam<ShownCase>
 TEST_P(InspectorShows, TheModelsRowsTabsAndEntries)
 {
     const ShownCase &c = GetParam();
-    Editor editor;
-    TInspectForm &inspector = *editor.inspector;
-    const int number = c.button == PaletteButton::PointerTBtn ? 0 : 1;
-    if (c.button == PaletteButton::DynInputTBtn)
+    const int number = c.button == B::PointerTBtn ? 0 : 1;
+    if (c.button == B::DynInputTBtn)
         editor.clickSelector(0); // the dynamic input exists for numeric values only
     if (number > 0)
         editor.place(c.button, 3, 2, c.turned);
@@ -337,10 +281,9 @@ TEST_P(InspectorShows, TheModelsRowsTabsAndEntries)
     std::vector<AttributeRow> common = c.common();
     for (AttributeRow &row : common)
         row.opens = ValueEditor::None;
-    QStringList cellTabs;
+    QStringList cellTabs, listed;
     for (const std::string &tab : cellTabNames(record))
         cellTabs << QString::fromStdString(tab);
-    QStringList listed;
     for (int n = 0; n <= number; ++n)
         listed << QString::fromStdString(elementListEntry(editor.model().elements.at(n)));
 
@@ -355,28 +298,24 @@ TEST_P(InspectorShows, TheModelsRowsTabsAndEntries)
     EXPECT_EQ(entries(inspector), listed);
     EXPECT_EQ(inspector.ComboBox->currentIndex(), number);
 
-    inspector.ComboBox->setCurrentIndex(number);
-    inspector.ComboBoxChange(number);
+    choose(inspector, number);
     EXPECT_FALSE(inspector.CommonValueList->isEnabled());
     EXPECT_EQ(inspector.CommonValueList->itemCount(), 0);
     EXPECT_EQ(shownRows(inspector.ElementValueList), elementRows(record.head));
 }
 
-TALVEX_INSTANTIATE_NAMED(
-    Displays, InspectorShows,
-    ::testing::Values(ShownCase{"Sheet", PaletteButton::PointerTBtn, false, noRows},
-                      ShownCase{"Market", PaletteButton::MarketTBtn, false, noRows},
-                      ShownCase{"VerticalMarket", PaletteButton::MarketTBtn, true, noRows},
-                      ShownCase{"NotTurnable", PaletteButton::fFunctTBtn, false, noRows},
-                      ShownCase{"SingleCell", PaletteButton::DigitalTBtn, false, noRows},
-                      ShownCase{"DynamicInput", PaletteButton::DynInputTBtn, false, dynamicInput},
-                      ShownCase{"Text", PaletteButton::TextTBtn, false, textElementRows},
-                      ShownCase{"History", PaletteButton::HistoryTBtn, false, historyRows}));
+const ShownCase Displays[] = {{"Sheet", B::PointerTBtn, false, noRows},
+                              {"Market", B::MarketTBtn, false, noRows},
+                              {"VerticalMarket", B::MarketTBtn, true, noRows},
+                              {"NotTurnable", B::fFunctTBtn, false, noRows},
+                              {"SingleCell", B::DigitalTBtn, false, noRows},
+                              {"DynamicInput", B::DynInputTBtn, false, dynamicInput},
+                              {"Text", B::TextTBtn, false, textElementRows},
+                              {"History", B::HistoryTBtn, false, historyRows}};
+TALVEX_INSTANTIATE_NAMED(Displays, InspectorShows, ::testing::ValuesIn(Displays));
 
-TEST(Inspector, ColumnsFollowTheWindowWidth)
+TEST_F(Inspector, ColumnsFollowTheWindowWidth)
 {
-    Editor editor;
-    TInspectForm &inspector = *editor.inspector;
     inspector.show();
     inspector.resize(301, inspector.height());
     inspector.FormResize();

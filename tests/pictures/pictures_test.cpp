@@ -24,22 +24,22 @@ const Pictures &pictures()
     return instance;
 }
 
-const QImage &tile(const char *name)
+const QImage &tile(const QString &name)
 {
-    return pictures().tile(QString::fromLatin1(name));
+    return pictures().tile(name);
 }
 
 constexpr QRgb Silver = qRgb(192, 192, 192);
 constexpr QRgb Navy = qRgb(0, 0, 128);
 constexpr QRgb PaletteGrey = qRgb(160, 160, 164);
 
-bool dark(QRgb c)
+constexpr auto dark = [](QRgb c) { return qGray(c) < 80; };
+constexpr auto paper = [](QRgb c) { return qGray(c) > 240; };
+
+// A picture's bytes, to tell pictures apart.
+QByteArray bytes(const QImage &image)
 {
-    return qGray(c) < 80;
-}
-bool paper(QRgb c)
-{
-    return qGray(c) > 240;
+    return QByteArray(reinterpret_cast<const char *>(image.constBits()), image.sizeInBytes());
 }
 
 // The picture mirrored at its main diagonal: rows become columns.
@@ -58,13 +58,7 @@ bool uniform(const QImage &image)
 }
 
 constexpr int Mid = 11;
-enum Side
-{
-    W,
-    N,
-    O,
-    S
-};
+constexpr int W = 0, N = 1, O = 2, S = 3; // the sides
 
 // Dark pixels across the leg of `side` at distance d from the tile edge, near the conductor.
 int extent(const QImage &t, int side, int d)
@@ -158,11 +152,8 @@ TEST(Tiles, AreOpaque24SquaresWithAPictureOnEach)
         EXPECT_EQ(t.format(), QImage::Format_RGB32);
         EXPECT_EQ(t.devicePixelRatio(), 1.0);
         // Only the middle of a text block is meant to be blank.
-        if (name == "TextMidImg") {
-            EXPECT_TRUE(uniform(t) && paper(t.pixel(0, 0)));
-        } else {
-            EXPECT_FALSE(uniform(t));
-        }
+        EXPECT_EQ(uniform(t), name == "TextMidImg");
+        EXPECT_TRUE(name != "TextMidImg" || paper(t.pixel(0, 0)));
     }
 }
 
@@ -171,8 +162,7 @@ TEST(Tiles, EveryNameHasAPictureOfItsOwn)
     // Several kinds share a tile, but no two tile names share a picture.
     QHash<QByteArray, QString> seen;
     for (const QString &name : pictures().tileNames()) {
-        const QImage &t = pictures().tile(name);
-        const QByteArray bits(reinterpret_cast<const char *>(t.constBits()), t.sizeInBytes());
+        const QByteArray bits = bytes(tile(name));
         const auto it = seen.constFind(bits);
         EXPECT_TRUE(it == seen.constEnd())
             << name.toStdString() << " looks like " << it->toStdString();
@@ -184,13 +174,8 @@ struct SidesCase
 {
     const char *name;
     const char *flows; // W N O S as flowAt() reports them; x: a side inside a component
-    bool block;
+    bool block = false;
 };
-
-void PrintTo(const SidesCase &c, std::ostream *os)
-{
-    *os << c.name << ' ' << c.flows;
-}
 
 class TileSides : public testing::TestWithParam<SidesCase>
 {};
@@ -206,51 +191,46 @@ TEST_P(TileSides, ConductorsMeetExactlyTheConnectedSidesWithTheirDirection)
     EXPECT_EQ(seen, c.flows);
 }
 
-TALVEX_INSTANTIATE_NAMED(
-    ConductorPieces, TileSides,
-    testing::Values(SidesCase{"vRechtsImg", "i.o.", false}, SidesCase{"wLinksImg", "o.i.", false},
-                    SidesCase{"eTiefImg", ".i.o", false}, SidesCase{"vHochImg", ".o.i", false},
-                    SidesCase{"wWaagerImg", "-.-.", false}, SidesCase{"eSenkrImg", ".-.-", false},
-                    SidesCase{"wNOImg", ".io.", false}, SidesCase{"vOSImg", "..io", false},
-                    SidesCase{"eWNImg", "io..", false}, SidesCase{"vSWImg", "o..i", false},
-                    SidesCase{"vAbzwWOSImg", "i.oo", false}, SidesCase{"wAbzwN3Img", "oioo", false},
-                    SidesCase{"eAbzwSNOImg", ".ooi", false}, SidesCase{"wAbzwO3Img", "ooio", false},
-                    SidesCase{"vwKreuzImg", "iioo", false},
-                    SidesCase{"evKreuzImg", "iioo", false}));
+// Blocks carry their legs on the short stub before the frame.
+std::vector<SidesCase> asBlocks(std::vector<SidesCase> cases)
+{
+    for (SidesCase &c : cases)
+        c.block = true;
+    return cases;
+}
 
-TALVEX_INSTANTIATE_NAMED(
-    Blocks, TileSides,
-    testing::Values(SidesCase{"AddImg", "ii.o", true}, SidesCase{"SubRechtsImg", ".iio", true},
-                    SidesCase{"DivUntenImg", ".oii", true}, SidesCase{"MultMitImg", ".io.", true},
-                    SidesCase{"vInLinksImg", "..o.", true}, SidesCase{"vInObenImg", "...o", true},
-                    SidesCase{"wInRechtsImg", "o...", true}, SidesCase{"wDynWO1Img", "..x.", true},
-                    SidesCase{"wDynWO3Img", "x.o.", true}, SidesCase{"wDynNS3Img", ".x.o", true},
-                    SidesCase{"SchaltL1Img", "..o.", true}, SidesCase{"wFuncLeftImg", "iixi", true},
-                    SidesCase{"FuncMidImg", "x.x.", true}, SidesCase{"wFuncRiteImg", "x.o.", true},
-                    SidesCase{"glImg", "ii.o", true}, SidesCase{"vAuswahlNImg", "iioi", true},
-                    SidesCase{"vAuswahlOImg", "iiio", true},
-                    SidesCase{"eAuswahlSImg", "oiii", true}, SidesCase{"MarktWO1Img", ".oxo", true},
-                    SidesCase{"MarktWO2Img", "xixi", true}, SidesCase{"MarktNS1Img", "o.ox", true},
-                    SidesCase{"MarktNS4Img", "ixix", true}, SidesCase{"wPrefWO1Img", "i.x.", true},
-                    SidesCase{"vPrefNS1Img", ".i.x", true}, SidesCase{"PrefWO3Img", "x.x.", true},
-                    SidesCase{"vAnteilWImg", "i.xo", true},
-                    SidesCase{"vAufteilWOImg", "x.o.", true},
-                    SidesCase{"wAnteilNImg", ".iox", true}, SidesCase{"vMomentWOImg", "i.o.", true},
-                    SidesCase{"vMomentNImg", ".i..", true}, SidesCase{"AnalogImg", "i...", true},
-                    SidesCase{"VerlaufImg", "i...", true},
-                    SidesCase{"DistribhochNSImg", ".i.o", true},
-                    SidesCase{"vEinschImg", "i.o.", true}, SidesCase{"AngebImg", "....", true}));
+const SidesCase Pieces[] = {
+    {"vRechtsImg", "i.o."},  {"wLinksImg", "o.i."},   {"eTiefImg", ".i.o"},
+    {"vHochImg", ".o.i"},    {"wWaagerImg", "-.-."},  {"eSenkrImg", ".-.-"},
+    {"wNOImg", ".io."},      {"vOSImg", "..io"},      {"eWNImg", "io.."},
+    {"vSWImg", "o..i"},      {"vAbzwWOSImg", "i.oo"}, {"wAbzwN3Img", "oioo"},
+    {"eAbzwSNOImg", ".ooi"}, {"wAbzwO3Img", "ooio"},  {"vwKreuzImg", "iioo"},
+    {"evKreuzImg", "iioo"}};
+const std::vector<SidesCase> Blocks = {
+    {"AddImg", "ii.o"},       {"SubRechtsImg", ".iio"}, {"DivUntenImg", ".oii"},
+    {"MultMitImg", ".io."},   {"vInLinksImg", "..o."},  {"vInObenImg", "...o"},
+    {"wInRechtsImg", "o..."}, {"wDynWO1Img", "..x."},   {"wDynWO3Img", "x.o."},
+    {"wDynNS3Img", ".x.o"},   {"SchaltL1Img", "..o."},  {"wFuncLeftImg", "iixi"},
+    {"FuncMidImg", "x.x."},   {"wFuncRiteImg", "x.o."}, {"glImg", "ii.o"},
+    {"vAuswahlNImg", "iioi"}, {"vAuswahlOImg", "iiio"}, {"eAuswahlSImg", "oiii"},
+    {"MarktWO1Img", ".oxo"},  {"MarktWO2Img", "xixi"},  {"MarktNS1Img", "o.ox"},
+    {"MarktNS4Img", "ixix"},  {"wPrefWO1Img", "i.x."},  {"vPrefNS1Img", ".i.x"},
+    {"PrefWO3Img", "x.x."},   {"vAnteilWImg", "i.xo"},  {"vAufteilWOImg", "x.o."},
+    {"wAnteilNImg", ".iox"},  {"vMomentWOImg", "i.o."}, {"vMomentNImg", ".i.."},
+    {"AnalogImg", "i..."},    {"VerlaufImg", "i..."},   {"DistribhochNSImg", ".i.o"},
+    {"vEinschImg", "i.o."},   {"AngebImg", "...."}};
 
-TEST(Tiles, ReversedStraightPiecesAreMirrorImages)
+TALVEX_INSTANTIATE_NAMED(ConductorPieces, TileSides, testing::ValuesIn(Pieces));
+TALVEX_INSTANTIATE_NAMED(Blocks, TileSides, testing::ValuesIn(asBlocks(Blocks)));
+
+// Reversed pieces are mirror images, and the vertical ones are the horizontal ones turned.
+TEST(Tiles, ReversedAndTurnedStraightPiecesAreMirrorImages)
 {
     for (const char *kind : {"v", "w", "e"}) {
         const QString k = QLatin1String(kind);
-        EXPECT_EQ(pictures().tile(k + "LinksImg"),
-                  pictures().tile(k + "RechtsImg").mirrored(true, false))
-            << kind;
-        EXPECT_EQ(pictures().tile(k + "HochImg"),
-                  pictures().tile(k + "TiefImg").mirrored(false, true))
-            << kind;
+        EXPECT_EQ(tile(k + "LinksImg"), tile(k + "RechtsImg").mirrored(true, false)) << kind;
+        EXPECT_EQ(tile(k + "HochImg"), tile(k + "TiefImg").mirrored(false, true)) << kind;
+        EXPECT_EQ(tile(k + "SenkrImg"), transposed(tile(k + "WaagerImg"))) << kind;
     }
 }
 
@@ -283,12 +263,6 @@ TEST(Tiles, LineStylesTellTheConductorKindsApart)
     const int dashes = darkInRow(tile("eWaagerImg"), Mid);
     EXPECT_GT(dashes, 10);
     EXPECT_LT(dashes, 20);
-    // The vertical pieces are the horizontal ones turned.
-    for (const char *kind : {"v", "w", "e"}) {
-        const QString k = QLatin1String(kind);
-        EXPECT_EQ(pictures().tile(k + "SenkrImg"), transposed(pictures().tile(k + "WaagerImg")))
-            << kind;
-    }
     // A crossing keeps the style of each conductor.
     EXPECT_EQ(darkRows(tile("vwKreuzImg"), 2), "10 12 ");
     EXPECT_EQ(darkRows(transposed(tile("vwKreuzImg")), 2), "11 ");
@@ -330,12 +304,8 @@ TEST_P(MultiCellComponents, CellsJoinIntoOneFramedPicture)
         // The short sides close the first and the last cell only.
         EXPECT_EQ(dark(at(t, Frame0, Inside)), i == 0);
         EXPECT_EQ(dark(at(t, Frame1, Inside)), i + 1 == c.cells.size());
-        if (i > 0) {
-            EXPECT_TRUE(paper(at(t, 0, Inside)));
-        }
-        if (i + 1 < c.cells.size()) {
-            EXPECT_TRUE(paper(at(t, 23, Inside)));
-        }
+        EXPECT_TRUE(i == 0 || paper(at(t, 0, Inside)));
+        EXPECT_TRUE(i + 1 == c.cells.size() || paper(at(t, 23, Inside)));
     }
 }
 
@@ -372,9 +342,7 @@ TEST(TextElement, PartsFormAFramedBlockWithABlankMiddle)
         for (int x = 0; x < 72; ++x) {
             const bool border = x == 0 || y == 0 || x == 71 || y == 71;
             EXPECT_EQ(dark(block.pixel(x, y)), border) << x << ',' << y;
-            if (!border) {
-                EXPECT_TRUE(paper(block.pixel(x, y))) << x << ',' << y;
-            }
+            EXPECT_TRUE(border || paper(block.pixel(x, y))) << x << ',' << y;
         }
     }
     // Strips of one cell: open at the ends along the strip.
@@ -437,8 +405,7 @@ TEST(PaletteIcons, TwentyThreeDistinctIconsOnThePaletteGrey)
         EXPECT_FALSE(icon.hasAlphaChannel());
         for (const QPoint p : {QPoint(0, 0), QPoint(23, 0), QPoint(0, 23), QPoint(23, 23)})
             EXPECT_EQ(icon.pixel(p), PaletteGrey);
-        seen.insert(
-            QByteArray(reinterpret_cast<const char *>(icon.constBits()), icon.sizeInBytes()));
+        seen.insert(bytes(icon));
     }
     EXPECT_EQ(seen.size(), Pictures::ElemIconCount);
     EXPECT_TRUE(pictures().elemImgList(23).isNull());
@@ -472,8 +439,7 @@ TEST(ToolBarIcons, SevenDistinctIconsInEachList)
             // A drawing on a transparent ground.
             EXPECT_GT(opaque, 20);
             EXPECT_LT(opaque, 256);
-            seen.insert(
-                QByteArray(reinterpret_cast<const char *>(icon.constBits()), icon.sizeInBytes()));
+            seen.insert(bytes(icon));
         }
         EXPECT_EQ(seen.size(), Pictures::ToolIconCount);
     }
@@ -496,8 +462,7 @@ TEST(Logo, BothSizesShowTheEmblemOnNavy)
         const QImage &logo = pictures().logo(large);
         SCOPED_TRACE(large ? "large" : "small");
         ASSERT_EQ(logo.size(), large ? QSize(250, 249) : QSize(26, 25));
-        const int w = logo.width() - 1;
-        const int h = logo.height() - 1;
+        const int w = logo.width() - 1, h = logo.height() - 1;
         for (const QPoint p : {QPoint(0, 0), QPoint(w, 0), QPoint(0, h), QPoint(w, h)})
             EXPECT_EQ(logo.pixel(p), Navy);
         QSet<QRgb> colours;
@@ -517,7 +482,7 @@ TEST(TileSheet, ShowsEveryTileEnlargedAndAtItsOwnSize)
     EXPECT_GE(qint64(sheet.width()) * sheet.height(),
               qint64(Pictures::TileCount) * (72 * 72 + 24 * 24));
     // The first tile, enlarged three times, opens the sheet.
-    const QImage first = pictures().tile(u"vRechtsImg");
-    const QImage big = first.scaled(72, 72, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    const QImage big =
+        tile("vRechtsImg").scaled(72, 72, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     EXPECT_EQ(sheet.copy(4, 4, 72, 72), big);
 }
