@@ -1,7 +1,6 @@
 #include "expectedstate.h"
 
 #include "mainwindow/palettelayout.h"
-#include "model/attributes.h"
 #include "model/palette.h"
 #include "model/placing.h"
 
@@ -24,6 +23,8 @@ Category recordHead(const PlacedElement &e)
                     0};
 }
 
+} // namespace
+
 QStringList values(const std::vector<AttributeRow> &rows)
 {
     QStringList texts;
@@ -31,8 +32,6 @@ QStringList values(const std::vector<AttributeRow> &rows)
         texts << QString::fromStdString(row.value);
     return texts;
 }
-
-} // namespace
 
 const char *paletteButtonName(int toolClass)
 {
@@ -90,15 +89,10 @@ bool ExpectedState::clickButton(int toolClass)
     return true;
 }
 
-void ExpectedState::choosePointerTool()
-{
-    clickButton(PointerTool);
-}
-
 void ExpectedState::chooseConductorKind(int kind)
 {
     conductorKind = kind;
-    choosePointerTool();
+    clickButton(PointerTool);
 }
 
 void ExpectedState::orient()
@@ -162,24 +156,16 @@ std::optional<PlacedElement> ExpectedState::leftClick(QPoint position)
             selectedEntry = int(placed.size());
 
             showElement(element.number);
-            switch (commonDisplayOf(element.toolClass)) {
-            case CommonDisplay::DynamicInput:
-                common = Common::DynamicInput;
-                commonShownValues =
-                    values(dynamicInputRows(DynamicInputMaximum, DynamicInputStart));
-                break;
-            case CommonDisplay::TextElement:
-                common = Common::TextLines;
-                commonShownValues = values(textElementRows());
+            common = commonDisplayOf(element.toolClass);
+            if (common == CommonDisplay::DynamicInput)
+                commonRows = dynamicInputRows(DynamicInputMaximum, DynamicInputStart);
+            if (common == CommonDisplay::TextElement) {
+                commonRows = textElementRows();
                 textLines.clear();
-                break;
-            case CommonDisplay::History:
-                common = Common::History;
-                commonShownValues = values(historyRows());
+            }
+            if (common == CommonDisplay::History) {
+                commonRows = historyRows();
                 historyTable.clear();
-                break;
-            case CommonDisplay::None:
-                break;
             }
             cellImageKind = tileKinds(element.firstKind, element.width, element.height).front();
 
@@ -197,7 +183,7 @@ std::optional<PlacedElement> ExpectedState::leftClick(QPoint position)
 void ExpectedState::showElement(int number)
 {
     shownElement = number;
-    common = Common::Empty;
+    common = CommonDisplay::None;
     if (number == 0) {
         overlay = Overlay::None;
         currentTab = -1;
@@ -250,10 +236,10 @@ const PlacedElement *ExpectedState::element(int number) const
     return &placed[std::size_t(number - 1)];
 }
 
-QStringList ExpectedState::elementShownValues(int number) const
+std::vector<AttributeRow> ExpectedState::elementRowsOf(int number) const
 {
     const PlacedElement *e = element(number);
-    return values(elementRows(e ? recordHead(*e) : sheetCategory()));
+    return elementRows(e ? recordHead(*e) : sheetCategory());
 }
 
 QStringList ExpectedState::tabTexts(int number) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/attributes.h"
 #include "model/toolclasses.h"
 
 #include <QList>
@@ -19,6 +20,9 @@ inline constexpr int Cell = 24;
 
 // The palette button name of class 1 to 23, for the session log.
 const char *paletteButtonName(int toolClass);
+
+// The values of the rows, as the inspector hands them over.
+QStringList values(const std::vector<AttributeRow> &rows);
 
 // An element the user has placed, as the session expects it to be recorded.
 struct PlacedElement
@@ -48,14 +52,6 @@ public:
         None,
         Outline,
         Marks
-    };
-
-    enum class Common
-    {
-        Empty,
-        DynamicInput,
-        TextLines,
-        History
     };
 
     // toolClasses: the templates with their kind ranges, as the start-up build set them.
@@ -88,7 +84,8 @@ public:
     static QRect pixelRect(const PlacedElement &element);
     // The kinds of an element's tiles, cell by cell (tile layout rule).
     static std::vector<int> tileKinds(int firstKind, int width, int height);
-    QStringList elementShownValues(int number) const;
+    // The rows the element's list loads for the element, the sheet's for 0.
+    std::vector<AttributeRow> elementRowsOf(int number) const;
     QStringList tabTexts(int number) const;
     const PlacedElement *element(int number) const;
     // Number of the element covering the cell, 0 where it is free; cells counted from 1.
@@ -123,8 +120,10 @@ public:
     int shownElement = 0;
     int selectedEntry = 0;
     int currentTab = -1;
-    Common common = Common::Empty;
-    QStringList commonShownValues;
+    // The cell-spanning display shown, and the rows it last loaded: the inspector keeps handing
+    // those over while no display is shown.
+    CommonDisplay common = CommonDisplay::None;
+    std::vector<AttributeRow> commonRows;
     // Kind whose tile CellImg shows; 0 while it shows its start fill.
     int cellImageKind = 0;
     bool inspectorVisible = false;
@@ -135,7 +134,6 @@ public:
     QList<QStringList> historyTable;
 
 private:
-    void choosePointerTool();
     void setCategory(int toolClass);
     int &cell(int column, int row) { return occupancy[std::size_t((row - 1) * 43 + column - 1)]; }
 };

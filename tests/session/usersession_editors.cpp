@@ -17,12 +17,6 @@
 
 namespace talvex::test {
 
-namespace {
-
-using Common = ExpectedState::Common;
-
-} // namespace
-
 void UserSession::openValueEditor()
 {
     QToolButton *button = m_editor.inspector->CommonValueList->findChild<QToolButton *>(
@@ -33,10 +27,11 @@ void UserSession::openValueEditor()
             "kein sichtbarer Knopf \"...\" in der Zell-übergreifenden Liste");
         return;
     }
-    count(m_expected.common == Common::TextLines ? "Zeileneditor" : "Datentabelle");
+    count(m_expected.common == CommonDisplay::TextElement ? "Zeileneditor" : "Datentabelle");
     log(QStringLiteral("Knopf \"...\" von %1")
-            .arg(m_expected.common == Common::TextLines ? QStringLiteral("Textzeilen")
-                                                        : QStringLiteral("Vorgeschichte")));
+            .arg(m_expected.common == CommonDisplay::TextElement
+                     ? QStringLiteral("Textzeilen")
+                     : QStringLiteral("Vorgeschichte")));
     if (!actInEditorOpenedBy([button] { QTest::mouseClick(button, Qt::LeftButton); }))
         m_findings << QStringLiteral("der Knopf \"...\" öffnete keinen Editor");
 }
@@ -61,7 +56,7 @@ bool UserSession::actInEditorOpenedBy(const std::function<void()> &input)
         auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
         if (!dialog)
             return; // the input opened nothing
-        const bool expectLines = m_expected.common == Common::TextLines;
+        const bool expectLines = m_expected.common == CommonDisplay::TextElement;
         opened = expectLines ? static_cast<QDialog *>(m_editor.lines)
                              : static_cast<QDialog *>(m_editor.data);
         actInValueEditor(opened, expectLines, ending);

@@ -4,6 +4,7 @@
 #include "usersession.h"
 
 #include "inspector/valuelist.h"
+#include "inspectorlists.h"
 #include "usersessioninput.h"
 
 #include <QAction>
@@ -15,21 +16,6 @@
 #include <QWheelEvent>
 
 namespace talvex::test {
-
-namespace {
-
-// The open in-place editor of a list's value cell, or nullptr.
-QWidget *openEditorOf(ValueListEditor *list, int item)
-{
-    const QRect cell = list->visualRect(list->model()->index(item, 1));
-    for (QWidget *child : list->viewport()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-        if (child->isVisible() && child->geometry() == cell)
-            return child;
-    }
-    return nullptr;
-}
-
-} // namespace
 
 void UserSession::turnWheel()
 {
@@ -224,10 +210,10 @@ void UserSession::typeIntoValue(bool paste)
             .arg(list->key(item)));
     // A click on the value cell opens its editor.
     list->setCurrentCell(item, 1);
-    QWidget *editor = openEditorOf(list, item);
+    QWidget *editor = editorOf(list, item);
     if (!editor) {
         list->editItem(list->item(item, 1));
-        editor = openEditorOf(list, item);
+        editor = editorOf(list, item);
     }
     if (auto *combo = qobject_cast<QComboBox *>(editor)) {
         const bool down = chance(50);
