@@ -8,23 +8,6 @@
 
 namespace talvex::test {
 
-namespace {
-
-Category recordHead(const PlacedElement &e)
-{
-    return Category{e.name.toStdString(),
-                    e.x,
-                    e.y,
-                    e.width,
-                    e.height,
-                    std::uint8_t(e.orientation),
-                    std::uint8_t(e.orientable),
-                    std::uint16_t(e.firstKind),
-                    0};
-}
-
-} // namespace
-
 QStringList values(const std::vector<AttributeRow> &rows)
 {
     QStringList texts;
@@ -212,6 +195,19 @@ void ExpectedState::toggleInspector()
 int ExpectedState::entryNumber(int index) const
 {
     return index == 0 ? 0 : placed.at(std::size_t(index - 1)).number;
+}
+
+Category ExpectedState::recordHead(const PlacedElement &e)
+{
+    return Category{e.name.toStdString(),
+                    e.x,
+                    e.y,
+                    e.width,
+                    e.height,
+                    std::uint8_t(e.orientation),
+                    std::uint8_t(e.orientable),
+                    std::uint16_t(e.firstKind),
+                    0};
 }
 
 QRect ExpectedState::pixelRect(const PlacedElement &element)

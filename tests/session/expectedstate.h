@@ -80,6 +80,8 @@ public:
     void toggleInspector();
     int entryNumber(int index) const;
 
+    // The head of the element's record, without the template's kind range.
+    static Category recordHead(const PlacedElement &element);
     // Where the element covers the sheet in pixels, bounds inclusive.
     static QRect pixelRect(const PlacedElement &element);
     // The kinds of an element's tiles, cell by cell (tile layout rule).

@@ -149,25 +149,15 @@ void UserSession::actInValueEditor(QDialog *dialog, bool lines, int ending)
         }
     }
 
-    switch (ending) {
-    case 0:
-        log(QStringLiteral("  OK"));
-        QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("OKButton")),
-                          Qt::LeftButton);
-        break;
-    case 1:
-        log(QStringLiteral("  Abbrechen"));
-        QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("CancelButton")),
-                          Qt::LeftButton);
-        break;
-    case 2:
-        log(QStringLiteral("  Schließfeld"));
+    static const char *const Endings[] = {"OK", "Abbrechen", "Schließfeld", "Esc"};
+    log(QStringLiteral("  %1").arg(QString::fromUtf8(Endings[ending])));
+    if (ending < 2) {
+        const auto name = ending == 0 ? QStringLiteral("OKButton") : QStringLiteral("CancelButton");
+        QTest::mouseClick(dialog->findChild<QPushButton *>(name), Qt::LeftButton);
+    } else if (ending == 2) {
         dialog->close();
-        break;
-    default:
-        log(QStringLiteral("  Esc"));
+    } else {
         QTest::keyClick(dialog, Qt::Key_Escape);
-        break;
     }
 }
 

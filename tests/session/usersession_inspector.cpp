@@ -15,6 +15,8 @@
 #include <QTabBar>
 #include <QWheelEvent>
 
+#include <tuple>
+
 namespace talvex::test {
 
 void UserSession::turnWheel()
@@ -166,29 +168,21 @@ void UserSession::typeInto(QLineEdit *editor, bool paste)
     }
     if (!isEditorOpen(edit))
         return;
-    switch (uniform(0, 9)) {
-    case 0:
-    case 1:
-    case 2:
-    case 3:
+    // Four times in ten the value is entered, three times the editor is left by a key.
+    static const std::array<std::tuple<Qt::Key, Qt::KeyboardModifier, const char *>, 3> Leaving = {
+        {{Qt::Key_Escape, Qt::NoModifier, "Esc"},
+         {Qt::Key_Tab, Qt::NoModifier, "Tab"},
+         {Qt::Key_Backtab, Qt::ShiftModifier, "Umschalt+Tab"}}};
+    const int ending = uniform(0, 9);
+    if (ending <= 3) {
         log(QStringLiteral("  Eingabe"));
         actInEditorOpenedBy([&] { QTest::keyClick(edit, Qt::Key_Return); });
-        break;
-    case 4:
-        log(QStringLiteral("  Esc"));
-        QTest::keyClick(edit, Qt::Key_Escape);
-        break;
-    case 5:
-        log(QStringLiteral("  Tab"));
-        QTest::keyClick(edit, Qt::Key_Tab);
-        break;
-    case 6:
-        log(QStringLiteral("  Umschalt+Tab"));
-        QTest::keyClick(edit, Qt::Key_Backtab, Qt::ShiftModifier);
-        break;
-    default:
+    } else if (ending <= 6) {
+        const auto &[key, modifier, name] = Leaving[std::size_t(ending - 4)];
+        log(QStringLiteral("  %1").arg(QString::fromUtf8(name)));
+        QTest::keyClick(edit, key, modifier);
+    } else {
         log(QStringLiteral("  Editor bleibt offen"));
-        break;
     }
 }
 
