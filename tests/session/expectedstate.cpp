@@ -187,11 +187,6 @@ void ExpectedState::chooseTab(int tab)
     cellImageKind = tileKinds(shown->firstKind, shown->width, shown->height).at(std::size_t(tab));
 }
 
-void ExpectedState::toggleInspector()
-{
-    inspectorVisible = !inspectorVisible;
-}
-
 int ExpectedState::entryNumber(int index) const
 {
     return index == 0 ? 0 : placed.at(std::size_t(index - 1)).number;

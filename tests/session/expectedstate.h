@@ -1,5 +1,6 @@
 #pragma once
 
+#include "mainwindow/sheet.h"
 #include "model/attributes.h"
 #include "model/toolclasses.h"
 
@@ -47,12 +48,7 @@ struct PlacedElement
 class ExpectedState
 {
 public:
-    enum class Overlay
-    {
-        None,
-        Outline,
-        Marks
-    };
+    using Overlay = SheetLayers::Overlay;
 
     // toolClasses: the templates with their kind ranges, as the start-up build set them.
     ExpectedState(int columns, int rows, QSize sheetSize, const ToolClassTable &toolClasses);
@@ -77,7 +73,6 @@ public:
     // Inspector.
     void showElement(int number);
     void chooseTab(int tab);
-    void toggleInspector();
     int entryNumber(int index) const;
 
     // The head of the element's record, without the template's kind range.

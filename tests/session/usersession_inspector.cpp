@@ -104,11 +104,10 @@ void UserSession::pickEntry()
         }
         return;
     }
-    static const std::array<std::pair<Qt::Key, const char *>, 4> Keys = {
-        {{Qt::Key_Down, "Pfeil ab"},
-         {Qt::Key_Up, "Pfeil auf"},
-         {Qt::Key_Home, "Pos1"},
-         {Qt::Key_End, "Ende"}}};
+    static const std::pair<Qt::Key, const char *> Keys[] = {{Qt::Key_Down, "Pfeil ab"},
+                                                            {Qt::Key_Up, "Pfeil auf"},
+                                                            {Qt::Key_Home, "Pos1"},
+                                                            {Qt::Key_End, "Ende"}};
     const auto &[key, name] = Keys[std::size_t(uniform(0, 3))];
     log(QStringLiteral("Elementliste: Taste %1").arg(QString::fromUtf8(name)));
     const int last = combo->count() - 1;
@@ -141,13 +140,9 @@ void UserSession::typeInto(QLineEdit *editor, bool paste)
     } else if (chance(15)) {
         commitAsInputMethod(edit);
     } else {
-        static const std::array<std::pair<Qt::Key, const char *>, 6> Keys = {
-            {{Qt::Key_Backspace, "Rück"},
-             {Qt::Key_Delete, "Entf"},
-             {Qt::Key_Left, "links"},
-             {Qt::Key_Right, "rechts"},
-             {Qt::Key_Home, "Pos1"},
-             {Qt::Key_End, "Ende"}}};
+        static const std::pair<Qt::Key, const char *> Keys[] = {
+            {Qt::Key_Backspace, "Rück"}, {Qt::Key_Delete, "Entf"}, {Qt::Key_Left, "links"},
+            {Qt::Key_Right, "rechts"},   {Qt::Key_Home, "Pos1"},   {Qt::Key_End, "Ende"}};
         QString typed;
         const int count = uniform(1, 6);
         for (int i = 0; i < count && isEditorOpen(edit); ++i) {
@@ -285,13 +280,9 @@ void UserSession::navigateList()
     ValueListEditor *list = chance(50) ? inspector.ElementValueList : inspector.CommonValueList;
     if (list->itemCount() == 0)
         return;
-    static const std::array<std::pair<Qt::Key, const char *>, 6> Keys = {
-        {{Qt::Key_Down, "Pfeil ab"},
-         {Qt::Key_Up, "Pfeil auf"},
-         {Qt::Key_Tab, "Tab"},
-         {Qt::Key_Backtab, "Umschalt+Tab"},
-         {Qt::Key_F2, "F2"},
-         {Qt::Key_Escape, "Esc"}}};
+    static const std::pair<Qt::Key, const char *> Keys[] = {
+        {Qt::Key_Down, "Pfeil ab"},        {Qt::Key_Up, "Pfeil auf"}, {Qt::Key_Tab, "Tab"},
+        {Qt::Key_Backtab, "Umschalt+Tab"}, {Qt::Key_F2, "F2"},        {Qt::Key_Escape, "Esc"}};
     count("Liste per Tasten");
     list->setCurrentCell(uniform(0, list->itemCount() - 1), 1);
     QString typed;
@@ -318,7 +309,7 @@ void UserSession::closeInspector()
         return;
     count("Inspektor geschlossen");
     log(QStringLiteral("Inspektor: Schließfeld"));
-    m_expected.toggleInspector();
+    m_expected.inspectorVisible = !m_expected.inspectorVisible;
     m_editor.inspector->close();
 }
 
@@ -326,7 +317,7 @@ void UserSession::toggleInspector()
 {
     count("Merkmal-Einsteller");
     log(QStringLiteral("Werkzeuge > Merkmal-Einsteller"));
-    m_expected.toggleInspector();
+    m_expected.inspectorVisible = !m_expected.inspectorVisible;
     m_editor.main->findChild<QAction *>(QStringLiteral("AttributeInspect"))->trigger();
 }
 
