@@ -26,7 +26,6 @@ TEST(Scenario, EveryClassFromStartToBeenden)
     Editor editor;
     TTalvexForm &main = *editor.main;
     TInspectForm &inspector = *editor.inspector;
-    int exitCode = -1;
 
     QTimer::singleShot(0, [&] {
         int number = 0;
@@ -82,8 +81,7 @@ TEST(Scenario, EveryClassFromStartToBeenden)
         main.findChild<QAction *>(QStringLiteral("Exit"))->trigger();
     });
     QTimer::singleShot(60000, [] { QCoreApplication::exit(99); });
-    exitCode = QApplication::exec();
-    EXPECT_EQ(exitCode, 0);
+    EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_FALSE(main.isVisible());
 }
 

@@ -160,15 +160,8 @@ bool fitsMask(const QString &qtMask, const QString &text)
 // show it; a masked field shows no blanks, so those are left out of the comparison.
 void checkOpenEditors(QStringList &out, const ValueListEditor *list)
 {
-    for (QWidget *child : list->viewport()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-        if (!child->isVisible())
-            continue;
-        int item = -1;
-        for (int i = 0; i < list->itemCount() && item < 0; ++i)
-            if (list->visualRect(list->model()->index(i, 1)) == child->geometry())
-                item = i;
-        if (item < 0)
-            continue;
+    for (int item = 0; item < list->itemCount(); ++item) {
+        const QWidget *child = editorOf(list, item);
         QString value = list->value(item);
         QString shown;
         if (const auto *edit = qobject_cast<const QLineEdit *>(child)) {
@@ -473,8 +466,7 @@ void CoherenceCheck::checkWindows(QStringList &out) const
     const bool visible = m_editor.inspector->isVisible();
     expectEqual(out, "Inspektor sichtbar", visible, m_expected.inspectorVisible);
     expectEqual(out, "Haken bei Merkmal-Einsteller", m_attributeInspect->isChecked(), visible);
-    const bool about = m_editor.about->isVisible();
-    expectEqual(out, "Info-Fenster sichtbar", about, m_expected.aboutVisible);
+    expectEqual(out, "Info-Fenster sichtbar", m_editor.about->isVisible(), m_expected.aboutVisible);
     expectEqual(out, "Orientierungsmenü offen", m_editor.main->orientPopupMenu()->isVisible(),
                 m_expected.menuOpen);
     expectEqual(out, "Zeileneditor offen", m_editor.lines->isVisible(), false);

@@ -121,17 +121,11 @@ std::optional<PlacedElement> ExpectedState::leftClick(QPoint position)
             for (int r = row0 + 1; fits && r <= row0 + outlineHeight; ++r)
                 fits = cell(c, r) == 0;
         if (fits) {
-            PlacedElement element;
-            element.number = int(placed.size()) + 1;
-            element.toolClass = chosenToolClass;
-            element.name = QString::fromStdString(toolClasses.templateOf(chosenToolClass).name);
-            element.x = col0 + 1;
-            element.y = row0 + 1;
-            element.width = categoryWidth;
-            element.height = categoryHeight;
-            element.orientation = categoryOrientation;
-            element.orientable = categoryOrientable;
-            element.firstKind = toolClasses.templateOf(chosenToolClass).firstKind;
+            const Category &templ = toolClasses.templateOf(chosenToolClass);
+            const PlacedElement element(int(placed.size()) + 1, chosenToolClass,
+                                        QString::fromStdString(templ.name), col0 + 1, row0 + 1,
+                                        categoryWidth, categoryHeight, categoryOrientation,
+                                        categoryOrientable, templ.firstKind);
             for (int c = element.x; c < element.x + element.width; ++c)
                 for (int r = element.y; r < element.y + element.height; ++r)
                     cell(c, r) = element.number;
@@ -187,22 +181,16 @@ void ExpectedState::chooseTab(int tab)
     cellImageKind = tileKinds(shown->firstKind, shown->width, shown->height).at(std::size_t(tab));
 }
 
-int ExpectedState::entryNumber(int index) const
+void ExpectedState::selectEntry(int index)
 {
-    return index == 0 ? 0 : placed.at(std::size_t(index - 1)).number;
+    selectedEntry = index;
+    showElement(index == 0 ? 0 : placed.at(std::size_t(index - 1)).number);
 }
 
 Category ExpectedState::recordHead(const PlacedElement &e)
 {
-    return Category{e.name.toStdString(),
-                    e.x,
-                    e.y,
-                    e.width,
-                    e.height,
-                    std::uint8_t(e.orientation),
-                    std::uint8_t(e.orientable),
-                    std::uint16_t(e.firstKind),
-                    0};
+    return Category(e.name.toStdString(), e.x, e.y, e.width, e.height, std::uint8_t(e.orientation),
+                    std::uint8_t(e.orientable), std::uint16_t(e.firstKind), 0);
 }
 
 QRect ExpectedState::pixelRect(const PlacedElement &element)

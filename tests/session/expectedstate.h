@@ -73,7 +73,8 @@ public:
     // Inspector.
     void showElement(int number);
     void chooseTab(int tab);
-    int entryNumber(int index) const;
+    // The user's choice of an entry of the element list, which shows its element.
+    void selectEntry(int index);
 
     // The head of the element's record, without the template's kind range.
     static Category recordHead(const PlacedElement &element);

@@ -27,11 +27,10 @@ void UserSession::openValueEditor()
             "kein sichtbarer Knopf \"...\" in der Zell-übergreifenden Liste");
         return;
     }
-    count(m_expected.common == CommonDisplay::TextElement ? "Zeileneditor" : "Datentabelle");
+    const bool lines = m_expected.common == CommonDisplay::TextElement;
+    count(lines ? "Zeileneditor" : "Datentabelle");
     log(QStringLiteral("Knopf \"...\" von %1")
-            .arg(m_expected.common == CommonDisplay::TextElement
-                     ? QStringLiteral("Textzeilen")
-                     : QStringLiteral("Vorgeschichte")));
+            .arg(QLatin1String(lines ? "Textzeilen" : "Vorgeschichte")));
     if (!actInEditorOpenedBy([button] { QTest::mouseClick(button, Qt::LeftButton); }))
         m_findings << QStringLiteral("der Knopf \"...\" öffnete keinen Editor");
 }

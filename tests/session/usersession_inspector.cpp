@@ -51,12 +51,10 @@ void UserSession::turnWheel()
                       false);
     QApplication::sendEvent(target, &wheel);
     // The wheel picks the neighbouring entry or tab as a click would.
-    if (inspector.ComboBox->currentIndex() != entry) {
-        m_expected.selectedEntry = inspector.ComboBox->currentIndex();
-        m_expected.showElement(m_expected.entryNumber(m_expected.selectedEntry));
-    } else if (inspector.CellTabBar->currentIndex() != tab) {
+    if (inspector.ComboBox->currentIndex() != entry)
+        m_expected.selectEntry(inspector.ComboBox->currentIndex());
+    else if (inspector.CellTabBar->currentIndex() != tab)
         m_expected.chooseTab(inspector.CellTabBar->currentIndex());
-    }
 }
 
 void UserSession::resizeInspector()
@@ -75,8 +73,7 @@ void UserSession::pickEntry()
     if (chance(70)) {
         const int index = uniform(0, combo->count() - 1);
         log(QStringLiteral("Elementliste: Wahl von Eintrag %1").arg(index));
-        m_expected.selectedEntry = index;
-        m_expected.showElement(m_expected.entryNumber(index));
+        m_expected.selectEntry(index);
         combo->setCurrentIndex(index);
         m_editor.inspector->ComboBoxChange(index);
         return;
@@ -97,10 +94,8 @@ void UserSession::pickEntry()
         for (QChar c : digits) {
             const int shown = combo->currentIndex();
             typeCharacter(combo, c);
-            if (combo->currentIndex() != shown) {
-                m_expected.selectedEntry = combo->currentIndex();
-                m_expected.showElement(m_expected.entryNumber(m_expected.selectedEntry));
-            }
+            if (combo->currentIndex() != shown)
+                m_expected.selectEntry(combo->currentIndex());
         }
         return;
     }
@@ -115,10 +110,8 @@ void UserSession::pickEntry()
                       : key == Qt::Key_Up   ? std::max(before - 1, 0)
                       : key == Qt::Key_Home ? 0
                                             : last;
-    if (after != before) {
-        m_expected.selectedEntry = after;
-        m_expected.showElement(m_expected.entryNumber(after));
-    }
+    if (after != before)
+        m_expected.selectEntry(after);
     QTest::keyClick(combo, key);
 }
 
@@ -164,10 +157,10 @@ void UserSession::typeInto(QLineEdit *editor, bool paste)
     if (!isEditorOpen(edit))
         return;
     // Four times in ten the value is entered, three times the editor is left by a key.
-    static const std::array<std::tuple<Qt::Key, Qt::KeyboardModifier, const char *>, 3> Leaving = {
-        {{Qt::Key_Escape, Qt::NoModifier, "Esc"},
-         {Qt::Key_Tab, Qt::NoModifier, "Tab"},
-         {Qt::Key_Backtab, Qt::ShiftModifier, "Umschalt+Tab"}}};
+    static const std::tuple<Qt::Key, Qt::KeyboardModifier, const char *> Leaving[] = {
+        {Qt::Key_Escape, Qt::NoModifier, "Esc"},
+        {Qt::Key_Tab, Qt::NoModifier, "Tab"},
+        {Qt::Key_Backtab, Qt::ShiftModifier, "Umschalt+Tab"}};
     const int ending = uniform(0, 9);
     if (ending <= 3) {
         log(QStringLiteral("  Eingabe"));
@@ -232,14 +225,9 @@ void UserSession::writeWholeValue()
             editable.push_back(i);
     if (editable.empty())
         return;
-    static const QStringList Samples = {QStringLiteral("07"),     QStringLiteral(" 12 "),
-                                        QStringLiteral(",5"),     QStringLiteral("2,"),
-                                        QStringLiteral("12,345"), QStringLiteral("-3"),
-                                        QStringLiteral("+4"),     QStringLiteral("99999999999"),
-                                        QStringLiteral("1,2,3"),  QString(),
-                                        QStringLiteral("   "),    QStringLiteral("\t5\n"),
-                                        QStringLiteral("abc"),    QStringLiteral("3,05"),
-                                        QStringLiteral("-,5"),    QStringLiteral("0")};
+    static const QStringList Samples =
+        QStringLiteral("07| 12 |,5|2,|12,345|-3|+4|99999999999|1,2,3||   |\t5\n|abc|3,05|-,5|0")
+            .split(QLatin1Char('|'));
     const int item = editable[std::size_t(uniform(0, int(editable.size()) - 1))];
     const QString text =
         chance(60) ? Samples.at(uniform(0, int(Samples.size()) - 1)) : randomText(6, true);

@@ -154,9 +154,7 @@ void UserSession::clickSheet()
     const bool throughX = modifiers == Qt::NoModifier && canClickThroughX(m_editor.sheet(), at);
     if (throughX)
         m_expected.moveOnSheet(at);
-    count(button == Qt::LeftButton    ? "Klick links"
-          : button == Qt::RightButton ? "Klick rechts"
-                                      : "Klick Mitte");
+    ++m_counts[QStringLiteral("Klick %1").arg(buttonName(button)).toStdString()];
     log(QStringLiteral("Klick %1 auf das Blatt bei %2,%3%4")
             .arg(buttonName(button))
             .arg(at.x())
