@@ -60,7 +60,6 @@ TEST(KeyboardScenario, FromStartToCtrlQWithoutAMouse)
     Editor editor;
     TTalvexForm &main = *editor.main;
     TInspectForm &inspector = *editor.inspector;
-    int exitCode = -1;
     QString typed;
 
     QTimer::singleShot(0, [&] {
@@ -135,8 +134,7 @@ TEST(KeyboardScenario, FromStartToCtrlQWithoutAMouse)
         press(Qt::Key_Q, Qt::ControlModifier);
     });
     QTimer::singleShot(20000, [] { QCoreApplication::exit(99); });
-    exitCode = QApplication::exec();
-    EXPECT_EQ(exitCode, 0);
+    EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_FALSE(main.isVisible());
     EXPECT_EQ(typed, QStringLiteral("Preise steigen"));
     EXPECT_EQ(inspector.ComboBox->count(), 3);

@@ -21,29 +21,16 @@ using namespace talvex;
 using talvex::test::Editor;
 using talvex::test::expectPlaced;
 
-namespace {
-
-// One element of every placing class, the orientable ones in both forms.
-using Placement = test::GalleryElement;
-using test::Gallery;
-
-bool pixelIs(const QImage &image, QPoint point, QColor colour)
-{
-    return image.pixelColor(point) == colour;
-}
-
-} // namespace
-
 TEST(Scenario, EveryClassFromStartToBeenden)
 {
     Editor editor;
     TTalvexForm &main = *editor.main;
     TInspectForm &inspector = *editor.inspector;
-    int exitCode = -1;
 
     QTimer::singleShot(0, [&] {
         int number = 0;
-        for (const Placement &placement : Gallery) {
+        // One element of every placing class, the orientable ones in both forms.
+        for (const test::GalleryElement &placement : test::Gallery) {
             editor.clickSelector(placement.conductorKind);
             editor.click(placement.button);
             ASSERT_TRUE(main.paletteButton(placement.button)->isChecked());
@@ -59,7 +46,7 @@ TEST(Scenario, EveryClassFromStartToBeenden)
             const QPoint pointer =
                 Editor::cellPixel(placement.column, placement.row) + QPoint(3, 2);
             editor.moveOnSheet(pointer);
-            EXPECT_TRUE(pixelIs(editor.foreground(), pointer, Qt::black));
+            EXPECT_EQ(editor.foreground().pixelColor(pointer), QColor(Qt::black));
             editor.clickSheet(pointer);
 
             ++number;
@@ -68,7 +55,7 @@ TEST(Scenario, EveryClassFromStartToBeenden)
                 EXPECT_EQ(editor.model().elements.at(number).head.orientation, Vertical);
             }
         }
-        EXPECT_EQ(inspector.ComboBox->count(), 1 + static_cast<int>(std::size(Gallery)));
+        EXPECT_EQ(inspector.ComboBox->count(), 1 + static_cast<int>(std::size(test::Gallery)));
 
         // Read the turned market back and edit its cell count: the value is normalised only.
         inspector.ComboBox->setCurrentIndex(18);
@@ -94,8 +81,7 @@ TEST(Scenario, EveryClassFromStartToBeenden)
         main.findChild<QAction *>(QStringLiteral("Exit"))->trigger();
     });
     QTimer::singleShot(60000, [] { QCoreApplication::exit(99); });
-    exitCode = QApplication::exec();
-    EXPECT_EQ(exitCode, 0);
+    EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_FALSE(main.isVisible());
 }
 
@@ -115,6 +101,14 @@ protected:
             }
         });
         poll->start(10);
+    }
+
+    // Builds a model with its own registration of kinds, as the start-up does.
+    static void buildWith(void (*registration)(KindRegistrar &))
+    {
+        reportBoxes();
+        ElementModel model;
+        model.buildWith(42, 35, registration);
     }
 };
 
@@ -136,31 +130,22 @@ TEST_F(FatalPathDeathTest, AFullElementTableEndsWithExitCode3)
 
 TEST_F(FatalPathDeathTest, AMismatchedRegistrationEndsWithExitCode1)
 {
-    auto run = [] {
-        reportBoxes();
-        ElementModel model;
-        model.buildWith(42, 35, [](KindRegistrar &registrar) {
-            registrar.beginClass(1);
-            registrar.add("vRechtsImg", {18, 38}, {"Verteilung"});
-        });
-    };
-    EXPECT_EXIT(run(), ::testing::ExitedWithCode(1),
+    EXPECT_EXIT(buildWith([](KindRegistrar &registrar) {
+                    registrar.beginClass(1);
+                    registrar.add("vRechtsImg", {18, 38}, {"Verteilung"});
+                }),
+                ::testing::ExitedWithCode(1),
                 "box:Zahl der Properties entspricht nicht Zahl der Strings");
 }
 
 TEST_F(FatalPathDeathTest, TooManyKindsEndWithExitCode1)
 {
-    auto run = [] {
-        reportBoxes();
-        ElementModel model;
-        model.buildWith(42, 35, [](KindRegistrar &registrar) {
-            registrar.beginClass(1);
-            for (int kind = 0; kind <= KindPlaces; ++kind)
-                registrar.add("vRechtsImg", {}, {});
-        });
-    };
-    EXPECT_EXIT(run(), ::testing::ExitedWithCode(1),
-                "box:Zu viele Defaults für den reservierten Platz!");
+    EXPECT_EXIT(buildWith([](KindRegistrar &registrar) {
+                    registrar.beginClass(1);
+                    for (int kind = 0; kind <= KindPlaces; ++kind)
+                        registrar.add("vRechtsImg", {}, {});
+                }),
+                ::testing::ExitedWithCode(1), "box:Zu viele Defaults für den reservierten Platz!");
 }
 
 TEST_F(FatalPathDeathTest, ASheetLargerThanTheGridEndsStartUp)

@@ -1,9 +1,10 @@
 #include "coherence.h"
 
 #include "inspector/currentdata.h"
-#include "widgets/framefollower.h"
 #include "inspector/valuelist.h"
+#include "inspectorlists.h"
 #include "model/elementmodel.h"
+#include "widgets/framefollower.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -16,7 +17,9 @@
 #include <QTabBar>
 #include <QTest>
 
+#include <algorithm>
 #include <cstring>
+#include <sstream>
 
 namespace talvex::test {
 
@@ -26,7 +29,28 @@ using Overlay = ExpectedState::Overlay;
 
 const QColor Silver(192, 192, 192);
 
-QString rectText(const QRect &r)
+// The texts a difference is reported with.
+QString text(int n)
+{
+    return QString::number(n);
+}
+
+QString text(bool yes)
+{
+    return yes ? QStringLiteral("ja") : QStringLiteral("nein");
+}
+
+QString text(const QString &s)
+{
+    return s;
+}
+
+QString text(const QStringList &list)
+{
+    return QLatin1Char('[') + list.join(QStringLiteral("|")) + QLatin1Char(']');
+}
+
+QString text(const QRect &r)
 {
     return r.isEmpty() ? QStringLiteral("(leer)")
                        : QStringLiteral("(%1,%2 %3x%4)")
@@ -36,35 +60,19 @@ QString rectText(const QRect &r)
                              .arg(r.height());
 }
 
-QString listText(const QStringList &list)
+QString text(const AttributeRow &row)
 {
-    return QLatin1Char('[') + list.join(QStringLiteral("|")) + QLatin1Char(']');
+    std::ostringstream out;
+    PrintTo(row, &out);
+    return QString::fromStdString(out.str());
 }
 
 template<typename T>
 void expectEqual(QStringList &out, const char *what, const T &actual, const T &expected)
 {
-    if (actual == expected)
-        return;
-    QString a;
-    QString e;
-    if constexpr (std::is_same_v<T, QString>) {
-        a = actual;
-        e = expected;
-    } else if constexpr (std::is_same_v<T, QStringList>) {
-        a = listText(actual);
-        e = listText(expected);
-    } else if constexpr (std::is_same_v<T, QRect>) {
-        a = rectText(actual);
-        e = rectText(expected);
-    } else if constexpr (std::is_same_v<T, bool>) {
-        a = actual ? QStringLiteral("ja") : QStringLiteral("nein");
-        e = expected ? QStringLiteral("ja") : QStringLiteral("nein");
-    } else {
-        a = QString::number(actual);
-        e = QString::number(expected);
-    }
-    out << QStringLiteral("%1: %2, erwartet %3").arg(QString::fromUtf8(what), a, e);
+    if (!(actual == expected))
+        out << QStringLiteral("%1: %2, erwartet %3")
+                   .arg(QString::fromUtf8(what), text(actual), text(expected));
 }
 
 // The first pixel where the two layers differ outside except, compared a scanline at a time.
@@ -115,6 +123,29 @@ bool settledValue(const QString &value, const QString &loaded, bool decimal)
     return fits && Integer.match(value).hasMatch();
 }
 
+// Compares the rows a list shows with the model's, field by field. A value stands as loaded; a
+// writable one may also stand as the change handler settled it, a pick list's as one of its
+// choices.
+void expectRows(QStringList &out, const char *what, std::vector<AttributeRow> shown,
+                const std::vector<AttributeRow> &want)
+{
+    expectEqual(out, what, int(shown.size()), int(want.size()));
+    for (std::size_t i = 0; i < shown.size() && i < want.size(); ++i) {
+        AttributeRow &row = shown[i];
+        const std::vector<std::string> &picks = want[i].pickList;
+        const bool held = want[i].readOnly
+                              ? std::find(picks.begin(), picks.end(), row.value) != picks.end()
+                              : settledValue(QString::fromStdString(row.value),
+                                             QString::fromStdString(want[i].value),
+                                             want[i].mask.find(',') != std::string::npos);
+        if (held)
+            row.value = want[i].value;
+        // A list does not know which editor a row opens.
+        row.opens = want[i].opens;
+        expectEqual(out, what, row, want[i]);
+    }
+}
+
 // Whether a field with this input mask can show text at all; a value written into the list as
 // a whole may hold characters or digits the mask has no room for.
 bool fitsMask(const QString &qtMask, const QString &text)
@@ -129,15 +160,8 @@ bool fitsMask(const QString &qtMask, const QString &text)
 // show it; a masked field shows no blanks, so those are left out of the comparison.
 void checkOpenEditors(QStringList &out, const ValueListEditor *list)
 {
-    for (QWidget *child : list->viewport()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-        if (!child->isVisible())
-            continue;
-        int item = -1;
-        for (int i = 0; i < list->itemCount() && item < 0; ++i)
-            if (list->visualRect(list->model()->index(i, 1)) == child->geometry())
-                item = i;
-        if (item < 0)
-            continue;
+    for (int item = 0; item < list->itemCount(); ++item) {
+        const QWidget *child = editorOf(list, item);
         QString value = list->value(item);
         QString shown;
         if (const auto *edit = qobject_cast<const QLineEdit *>(child)) {
@@ -239,20 +263,17 @@ void CoherenceCheck::checkPalette(QStringList &out) const
         const PaletteButton b = paletteButtonAt(c);
         pressedCount += button->isChecked() ? 1 : 0;
         const QString name = QString::fromUtf8(paletteButtonName(c));
-        if (button->isChecked() != (m_expected.pressed == c) ||
-            palette.isPressed(b) != button->isChecked())
-            out << QStringLiteral("Palettenknopf %1: gedrückt %2, Palette %3, erwartet %4")
-                       .arg(name)
-                       .arg(button->isChecked())
-                       .arg(palette.isPressed(b))
-                       .arg(m_expected.pressed == c);
-        if (button->isEnabled() != m_expected.buttonEnabled(c) ||
-            palette.isEnabled(b) != button->isEnabled())
-            out << QStringLiteral("Palettenknopf %1: aktiv %2, Palette %3, erwartet %4")
-                       .arg(name)
-                       .arg(button->isEnabled())
-                       .arg(palette.isEnabled(b))
-                       .arg(m_expected.buttonEnabled(c));
+        // The button, the palette's state and the expectation agree.
+        const auto expectButton = [&](const char *what, bool shown, bool state, bool want) {
+            if (shown != want || state != shown)
+                out << QStringLiteral("Palettenknopf %1: %2 %3, Palette %4, erwartet %5")
+                           .arg(name, QString::fromUtf8(what), text(shown), text(state),
+                                text(want));
+        };
+        expectButton("gedrückt", button->isChecked(), palette.isPressed(b),
+                     m_expected.pressed == c);
+        expectButton("aktiv", button->isEnabled(), palette.isEnabled(b),
+                     m_expected.buttonEnabled(c));
     }
     expectEqual(out, "gedrückte Palettenknöpfe", pressedCount, 1);
 
@@ -300,10 +321,7 @@ void CoherenceCheck::checkSheet(QStringList &out) const
     if (std::memcmp(back.constBits(), m_background.constBits(), std::size_t(back.sizeInBytes())))
         out << QStringLiteral("Hintergrund weicht von den gesetzten Kacheln ab");
 
-    const Overlay overlay = sheet.overlay() == SheetLayers::Overlay::None      ? Overlay::None
-                            : sheet.overlay() == SheetLayers::Overlay::Outline ? Overlay::Outline
-                                                                               : Overlay::Marks;
-    expectEqual(out, "Überlagerung", int(overlay), int(m_expected.overlay));
+    expectEqual(out, "Überlagerung", int(sheet.overlay()), int(m_expected.overlay));
 
     QRect expectedRect;
     if (m_expected.overlay == Overlay::Outline) {
@@ -351,18 +369,13 @@ void CoherenceCheck::checkModel(QStringList &out) const
     expectEqual(out, "vergebene Elementnummern", int(model.elements.allocationCursor()), placed);
     for (const PlacedElement &e : m_expected.placed) {
         const Element &record = model.elements.at(e.number);
-        const Category &head = record.head;
+        Category head = record.head;
+        head.lastKind = 0;
         const QRect rect = ExpectedState::pixelRect(e);
-        const bool samePlace =
-            head.x == e.x && head.y == e.y && head.width == e.width && head.height == e.height;
-        const bool sameKind =
-            QString::fromStdString(head.name) == e.name && head.orientation == e.orientation &&
-            (head.orientable != 0) == e.orientable && head.firstKind == e.firstKind;
         const bool samePixels = record.pixelLeft == rect.left() && record.pixelTop == rect.top() &&
                                 record.pixelRight == rect.right() &&
                                 record.pixelBottom == rect.bottom();
-        const bool same = record.number == e.number && samePlace && sameKind && samePixels;
-        if (!same)
+        if (record.number != e.number || head != ExpectedState::recordHead(e) || !samePixels)
             out << QStringLiteral("Datensatz %1 (%2 bei %3,%4 %5x%6) stimmt nicht")
                        .arg(e.number)
                        .arg(e.name)
@@ -392,135 +405,52 @@ void CoherenceCheck::checkModel(QStringList &out) const
 
 void CoherenceCheck::checkElementList(QStringList &out) const
 {
-    const QComboBox *combo = m_editor.inspector->ComboBox;
-    const int count = combo->count();
-    expectEqual(out, "Einträge der Elementliste", count, int(m_expected.placed.size()) + 1);
-    if (count > 0)
-        expectEqual(out, "Eintrag 0", combo->itemText(0), QStringLiteral("0000 Zeichenfläche"));
-    for (int i = 1; i < count && i <= int(m_expected.placed.size()); ++i) {
-        const PlacedElement &e = m_expected.placed[std::size_t(i - 1)];
-        const QString number = QStringLiteral("%1").arg(e.number, 4, 10, QLatin1Char('0'));
-        const QString want = number + QStringLiteral("  ") + e.name;
-        if (combo->itemText(i) != want) {
-            expectEqual(out, "Eintrag der Elementliste", combo->itemText(i), want);
-            break;
-        }
-    }
-    expectEqual(out, "gewählter Eintrag", combo->currentIndex(), m_expected.selectedEntry);
+    QStringList want{QStringLiteral("0000 Zeichenfläche")};
+    for (const PlacedElement &e : m_expected.placed)
+        want << QStringLiteral("%1  %2").arg(e.number, 4, 10, QLatin1Char('0')).arg(e.name);
+    expectEqual(out, "Elementliste", entries(*m_editor.inspector), want);
+    expectEqual(out, "gewählter Eintrag", m_editor.inspector->ComboBox->currentIndex(),
+                m_expected.selectedEntry);
 }
 
 void CoherenceCheck::checkInspectorLists(QStringList &out) const
 {
     const TInspectForm &inspector = *m_editor.inspector;
-    const ValueListEditor *list = inspector.ElementValueList;
-    const QStringList shown = m_expected.elementShownValues(m_expected.shownElement);
-    expectEqual(out, "ElementShownValues", inspector.elementShownValues(), shown);
-    QStringList keys;
-    for (int i = 0; i < list->itemCount(); ++i)
-        keys << list->key(i);
-    expectEqual(out, "Merkmale des Elements", keys,
-                {QStringLiteral("linke obere Ecke (X,Y)"), QStringLiteral("Orientierung"),
-                 QStringLiteral("Zellenzahl waagerecht"), QStringLiteral("Zellenzahl senkrecht")});
-    if (list->itemCount() == 4 && shown.size() == 4) {
-        expectEqual(out, "Ecke schreibgeschützt", list->isReadOnly(0), true);
-        expectEqual(out, "Ecke", list->value(0), shown[0]);
-        expectEqual(out, "Orientierung schreibgeschützt", list->isReadOnly(1), true);
-        const PlacedElement *e = m_expected.element(m_expected.shownElement);
-        QStringList choices;
-        if (e && e->orientation != 0) {
-            choices << QStringLiteral("waagerecht");
-            if (e->orientable)
-                choices << QStringLiteral("senkrecht");
-        }
-        expectEqual(out, "Auswahlliste der Orientierung", list->pickList(1), choices);
-        const auto style = choices.isEmpty() ? ValueListEditor::EditStyle::Plain
-                                             : ValueListEditor::EditStyle::PickList;
-        expectEqual(out, "Stil der Orientierung", int(list->editStyle(1)), int(style));
-        if (list->value(1) != shown[1] && !choices.contains(list->value(1)))
-            out << QStringLiteral("Orientierung zeigt %1").arg(list->value(1));
-        for (int i = 2; i < 4; ++i) {
-            expectEqual(out, "Zellenzahl schreibgeschützt", list->isReadOnly(i), false);
-            expectEqual(out, "Maske der Zellenzahl", list->editMask(i), QStringLiteral("90;0"));
-            if (!settledValue(list->value(i), shown[i], false))
-                out << QStringLiteral("Zellenzahl %1 bleibt \"%2\"").arg(i).arg(list->value(i));
-        }
-    }
-
-    checkOpenEditors(out, list);
+    const std::vector<AttributeRow> element = m_expected.elementRowsOf(m_expected.shownElement);
+    expectEqual(out, "ElementShownValues", inspector.elementShownValues(), values(element));
+    expectRows(out, "Merkmale des Elements", shownRows(inspector.ElementValueList), element);
+    checkOpenEditors(out, inspector.ElementValueList);
     checkOpenEditors(out, inspector.CommonValueList);
 
-    const ValueListEditor *common = inspector.CommonValueList;
-    using Common = ExpectedState::Common;
-    const bool filled = m_expected.common != Common::Empty;
-    expectEqual(out, "Zell-übergreifende Liste aktiv", common->isEnabled(), filled);
+    const bool filled = m_expected.common != CommonDisplay::None;
+    expectEqual(out, "Zell-übergreifende Liste aktiv", inspector.CommonValueList->isEnabled(),
+                filled);
     expectEqual(out, "Zell-übergreifende Überschrift aktiv", inspector.CommonLabel->isEnabled(),
                 filled);
     expectEqual(out, "CommonShownValues", inspector.commonShownValues(),
-                m_expected.commonShownValues);
-    QStringList commonKeys;
-    for (int i = 0; i < common->itemCount(); ++i)
-        commonKeys << common->key(i);
-    QStringList wantKeys;
-    switch (m_expected.common) {
-    case Common::Empty:
-        break;
-    case Common::DynamicInput:
-        wantKeys = {QStringLiteral("Startwert"), QStringLiteral("Maximalwert")};
-        for (int i = 0; i < 2 && i < common->itemCount(); ++i) {
-            expectEqual(out, "Maske des Dezimalwerts", common->editMask(i),
-                        QStringLiteral("990,99;1;0"));
-            if (!settledValue(common->value(i), m_expected.commonShownValues.value(i), true))
-                out << QStringLiteral("Dezimalwert %1 bleibt \"%2\"").arg(i).arg(common->value(i));
-        }
-        break;
-    case Common::TextLines:
-    case Common::History:
-        wantKeys = {m_expected.common == Common::TextLines
-                        ? QStringLiteral("Textzeilen")
-                        : QStringLiteral("Daten der Vorgeschichte")};
-        if (common->itemCount() == 1) {
-            const QString marker = m_expected.commonShownValues.value(0);
-            expectEqual(out, "Markierung", common->value(0), marker);
-            expectEqual(out, "Markierung schreibgeschützt", common->isReadOnly(0), true);
-            expectEqual(out, "Stil der Markierung", int(common->editStyle(0)),
-                        int(ValueListEditor::EditStyle::Ellipsis));
-        }
-        break;
-    }
-    expectEqual(out, "Zell-übergreifende Merkmale", commonKeys, wantKeys);
+                values(m_expected.commonRows));
+    expectRows(out, "Zell-übergreifende Merkmale", shownRows(inspector.CommonValueList),
+               filled ? m_expected.commonRows : std::vector<AttributeRow>());
 }
 
 void CoherenceCheck::checkCells(QStringList &out) const
 {
     const TInspectForm &inspector = *m_editor.inspector;
-    QStringList tabs;
-    for (int i = 0; i < inspector.CellTabBar->count(); ++i)
-        tabs << inspector.CellTabBar->tabText(i);
-    expectEqual(out, "Zellen-Reiter", tabs, m_expected.tabTexts(m_expected.shownElement));
+    expectEqual(out, "Zellen-Reiter", tabs(inspector),
+                m_expected.tabTexts(m_expected.shownElement));
     expectEqual(out, "gewählter Reiter", inspector.CellTabBar->currentIndex(),
                 m_expected.currentTab);
     expectEqual(out, "Zellenliste verborgen", inspector.CellValueList->isHidden(),
                 m_expected.shownElement == 0);
     // The shown cell's properties with their catalogue values, none of them writable.
-    QStringList cellRows;
-    for (int i = 0; i < inspector.CellValueList->itemCount(); ++i) {
-        cellRows << inspector.CellValueList->key(i) + QLatin1Char('=') +
-                        inspector.CellValueList->value(i);
-        if (!inspector.CellValueList->isReadOnly(i)) {
-            out << QStringLiteral("Zellenmerkmal %1 ist beschreibbar").arg(i);
-            break;
-        }
-    }
-    QStringList wantRows;
+    std::vector<AttributeRow> wantRows;
     if (const PlacedElement *e = m_expected.element(m_expected.shownElement);
         e && m_expected.currentTab >= 0) {
         const int kind =
             ExpectedState::tileKinds(e->firstKind, e->width, e->height).at(m_expected.currentTab);
-        for (const CellPropType &property : m_editor.model().kinds.kind(kind).props)
-            wantRows << QString::fromStdString(property.name) + QLatin1Char('=') +
-                            QString::fromStdString(property.value);
+        wantRows = cellRows(m_editor.model().kinds.kind(kind));
     }
-    expectEqual(out, "Zellenmerkmale", cellRows, wantRows);
+    expectRows(out, "Zellenmerkmale", shownRows(inspector.CellValueList), wantRows);
     if (m_expected.cellImageKind != 0) {
         const QImage &shown = inspector.cellImage();
         const QImage want =
@@ -536,8 +466,7 @@ void CoherenceCheck::checkWindows(QStringList &out) const
     const bool visible = m_editor.inspector->isVisible();
     expectEqual(out, "Inspektor sichtbar", visible, m_expected.inspectorVisible);
     expectEqual(out, "Haken bei Merkmal-Einsteller", m_attributeInspect->isChecked(), visible);
-    const bool about = m_editor.about->isVisible();
-    expectEqual(out, "Info-Fenster sichtbar", about, m_expected.aboutVisible);
+    expectEqual(out, "Info-Fenster sichtbar", m_editor.about->isVisible(), m_expected.aboutVisible);
     expectEqual(out, "Orientierungsmenü offen", m_editor.main->orientPopupMenu()->isVisible(),
                 m_expected.menuOpen);
     expectEqual(out, "Zeileneditor offen", m_editor.lines->isVisible(), false);

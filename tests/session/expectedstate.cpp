@@ -1,28 +1,12 @@
 #include "expectedstate.h"
 
 #include "mainwindow/palettelayout.h"
-#include "model/attributes.h"
 #include "model/palette.h"
 #include "model/placing.h"
 
 #include <utility>
 
 namespace talvex::test {
-
-namespace {
-
-Category recordHead(const PlacedElement &e)
-{
-    return Category{e.name.toStdString(),
-                    e.x,
-                    e.y,
-                    e.width,
-                    e.height,
-                    std::uint8_t(e.orientation),
-                    std::uint8_t(e.orientable),
-                    std::uint16_t(e.firstKind),
-                    0};
-}
 
 QStringList values(const std::vector<AttributeRow> &rows)
 {
@@ -31,8 +15,6 @@ QStringList values(const std::vector<AttributeRow> &rows)
         texts << QString::fromStdString(row.value);
     return texts;
 }
-
-} // namespace
 
 const char *paletteButtonName(int toolClass)
 {
@@ -90,15 +72,10 @@ bool ExpectedState::clickButton(int toolClass)
     return true;
 }
 
-void ExpectedState::choosePointerTool()
-{
-    clickButton(PointerTool);
-}
-
 void ExpectedState::chooseConductorKind(int kind)
 {
     conductorKind = kind;
-    choosePointerTool();
+    clickButton(PointerTool);
 }
 
 void ExpectedState::orient()
@@ -144,17 +121,11 @@ std::optional<PlacedElement> ExpectedState::leftClick(QPoint position)
             for (int r = row0 + 1; fits && r <= row0 + outlineHeight; ++r)
                 fits = cell(c, r) == 0;
         if (fits) {
-            PlacedElement element;
-            element.number = int(placed.size()) + 1;
-            element.toolClass = chosenToolClass;
-            element.name = QString::fromStdString(toolClasses.templateOf(chosenToolClass).name);
-            element.x = col0 + 1;
-            element.y = row0 + 1;
-            element.width = categoryWidth;
-            element.height = categoryHeight;
-            element.orientation = categoryOrientation;
-            element.orientable = categoryOrientable;
-            element.firstKind = toolClasses.templateOf(chosenToolClass).firstKind;
+            const Category &templ = toolClasses.templateOf(chosenToolClass);
+            const PlacedElement element(int(placed.size()) + 1, chosenToolClass,
+                                        QString::fromStdString(templ.name), col0 + 1, row0 + 1,
+                                        categoryWidth, categoryHeight, categoryOrientation,
+                                        categoryOrientable, templ.firstKind);
             for (int c = element.x; c < element.x + element.width; ++c)
                 for (int r = element.y; r < element.y + element.height; ++r)
                     cell(c, r) = element.number;
@@ -162,24 +133,16 @@ std::optional<PlacedElement> ExpectedState::leftClick(QPoint position)
             selectedEntry = int(placed.size());
 
             showElement(element.number);
-            switch (commonDisplayOf(element.toolClass)) {
-            case CommonDisplay::DynamicInput:
-                common = Common::DynamicInput;
-                commonShownValues =
-                    values(dynamicInputRows(DynamicInputMaximum, DynamicInputStart));
-                break;
-            case CommonDisplay::TextElement:
-                common = Common::TextLines;
-                commonShownValues = values(textElementRows());
+            common = commonDisplayOf(element.toolClass);
+            if (common == CommonDisplay::DynamicInput)
+                commonRows = dynamicInputRows(DynamicInputMaximum, DynamicInputStart);
+            if (common == CommonDisplay::TextElement) {
+                commonRows = textElementRows();
                 textLines.clear();
-                break;
-            case CommonDisplay::History:
-                common = Common::History;
-                commonShownValues = values(historyRows());
+            }
+            if (common == CommonDisplay::History) {
+                commonRows = historyRows();
                 historyTable.clear();
-                break;
-            case CommonDisplay::None:
-                break;
             }
             cellImageKind = tileKinds(element.firstKind, element.width, element.height).front();
 
@@ -197,7 +160,7 @@ std::optional<PlacedElement> ExpectedState::leftClick(QPoint position)
 void ExpectedState::showElement(int number)
 {
     shownElement = number;
-    common = Common::Empty;
+    common = CommonDisplay::None;
     if (number == 0) {
         overlay = Overlay::None;
         currentTab = -1;
@@ -218,14 +181,16 @@ void ExpectedState::chooseTab(int tab)
     cellImageKind = tileKinds(shown->firstKind, shown->width, shown->height).at(std::size_t(tab));
 }
 
-void ExpectedState::toggleInspector()
+void ExpectedState::selectEntry(int index)
 {
-    inspectorVisible = !inspectorVisible;
+    selectedEntry = index;
+    showElement(index == 0 ? 0 : placed.at(std::size_t(index - 1)).number);
 }
 
-int ExpectedState::entryNumber(int index) const
+Category ExpectedState::recordHead(const PlacedElement &e)
 {
-    return index == 0 ? 0 : placed.at(std::size_t(index - 1)).number;
+    return Category(e.name.toStdString(), e.x, e.y, e.width, e.height, std::uint8_t(e.orientation),
+                    std::uint8_t(e.orientable), std::uint16_t(e.firstKind), 0);
 }
 
 QRect ExpectedState::pixelRect(const PlacedElement &element)
@@ -250,10 +215,10 @@ const PlacedElement *ExpectedState::element(int number) const
     return &placed[std::size_t(number - 1)];
 }
 
-QStringList ExpectedState::elementShownValues(int number) const
+std::vector<AttributeRow> ExpectedState::elementRowsOf(int number) const
 {
     const PlacedElement *e = element(number);
-    return values(elementRows(e ? recordHead(*e) : sheetCategory()));
+    return elementRows(e ? recordHead(*e) : sheetCategory());
 }
 
 QStringList ExpectedState::tabTexts(int number) const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "mainwindow/sheet.h"
+#include "model/attributes.h"
 #include "model/toolclasses.h"
 
 #include <QList>
@@ -19,6 +21,9 @@ inline constexpr int Cell = 24;
 
 // The palette button name of class 1 to 23, for the session log.
 const char *paletteButtonName(int toolClass);
+
+// The values of the rows, as the inspector hands them over.
+QStringList values(const std::vector<AttributeRow> &rows);
 
 // An element the user has placed, as the session expects it to be recorded.
 struct PlacedElement
@@ -43,20 +48,7 @@ struct PlacedElement
 class ExpectedState
 {
 public:
-    enum class Overlay
-    {
-        None,
-        Outline,
-        Marks
-    };
-
-    enum class Common
-    {
-        Empty,
-        DynamicInput,
-        TextLines,
-        History
-    };
+    using Overlay = SheetLayers::Overlay;
 
     // toolClasses: the templates with their kind ranges, as the start-up build set them.
     ExpectedState(int columns, int rows, QSize sheetSize, const ToolClassTable &toolClasses);
@@ -81,14 +73,17 @@ public:
     // Inspector.
     void showElement(int number);
     void chooseTab(int tab);
-    void toggleInspector();
-    int entryNumber(int index) const;
+    // The user's choice of an entry of the element list, which shows its element.
+    void selectEntry(int index);
 
+    // The head of the element's record, without the template's kind range.
+    static Category recordHead(const PlacedElement &element);
     // Where the element covers the sheet in pixels, bounds inclusive.
     static QRect pixelRect(const PlacedElement &element);
     // The kinds of an element's tiles, cell by cell (tile layout rule).
     static std::vector<int> tileKinds(int firstKind, int width, int height);
-    QStringList elementShownValues(int number) const;
+    // The rows the element's list loads for the element, the sheet's for 0.
+    std::vector<AttributeRow> elementRowsOf(int number) const;
     QStringList tabTexts(int number) const;
     const PlacedElement *element(int number) const;
     // Number of the element covering the cell, 0 where it is free; cells counted from 1.
@@ -123,8 +118,10 @@ public:
     int shownElement = 0;
     int selectedEntry = 0;
     int currentTab = -1;
-    Common common = Common::Empty;
-    QStringList commonShownValues;
+    // The cell-spanning display shown, and the rows it last loaded: the inspector keeps handing
+    // those over while no display is shown.
+    CommonDisplay common = CommonDisplay::None;
+    std::vector<AttributeRow> commonRows;
     // Kind whose tile CellImg shows; 0 while it shows its start fill.
     int cellImageKind = 0;
     bool inspectorVisible = false;
@@ -135,7 +132,6 @@ public:
     QList<QStringList> historyTable;
 
 private:
-    void choosePointerTool();
     void setCategory(int toolClass);
     int &cell(int column, int row) { return occupancy[std::size_t((row - 1) * 43 + column - 1)]; }
 };

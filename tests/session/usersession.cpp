@@ -15,8 +15,6 @@ namespace talvex::test {
 
 namespace {
 
-using Common = ExpectedState::Common;
-
 constexpr int LogLength = 40;
 constexpr int ScreenCheckInterval = 16;
 
@@ -163,8 +161,8 @@ void UserSession::step()
         writeWholeValue();
     else if (roll <= 90)
         clickTab();
-    else if (roll <= 94 &&
-             (m_expected.common == Common::TextLines || m_expected.common == Common::History))
+    else if (roll <= 94 && (m_expected.common == CommonDisplay::TextElement ||
+                            m_expected.common == CommonDisplay::History))
         openValueEditor();
     else if (roll <= 94)
         clickPalette(chance(50) ? 22 : 7); // getting ready for a text or history element

@@ -85,6 +85,9 @@ private:
     std::optional<QPoint> firstFreeCell();
     // Types a random sequence into an open line edit and ends it the way a user might.
     void typeInto(QLineEdit *edit, bool paste);
+    // A left click on the sheet as the expected state takes it, with its tiles and counts; an
+    // attempt is one made with a tool chosen.
+    std::optional<PlacedElement> leftClick(QPoint at, bool attempt);
     void placeTiles(const PlacedElement &element);
     void log(const QString &operation);
     void count(const char *kind) { ++m_counts[kind]; }

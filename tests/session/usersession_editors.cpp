@@ -17,12 +17,6 @@
 
 namespace talvex::test {
 
-namespace {
-
-using Common = ExpectedState::Common;
-
-} // namespace
-
 void UserSession::openValueEditor()
 {
     QToolButton *button = m_editor.inspector->CommonValueList->findChild<QToolButton *>(
@@ -33,10 +27,10 @@ void UserSession::openValueEditor()
             "kein sichtbarer Knopf \"...\" in der Zell-übergreifenden Liste");
         return;
     }
-    count(m_expected.common == Common::TextLines ? "Zeileneditor" : "Datentabelle");
+    const bool lines = m_expected.common == CommonDisplay::TextElement;
+    count(lines ? "Zeileneditor" : "Datentabelle");
     log(QStringLiteral("Knopf \"...\" von %1")
-            .arg(m_expected.common == Common::TextLines ? QStringLiteral("Textzeilen")
-                                                        : QStringLiteral("Vorgeschichte")));
+            .arg(QLatin1String(lines ? "Textzeilen" : "Vorgeschichte")));
     if (!actInEditorOpenedBy([button] { QTest::mouseClick(button, Qt::LeftButton); }))
         m_findings << QStringLiteral("der Knopf \"...\" öffnete keinen Editor");
 }
@@ -61,7 +55,7 @@ bool UserSession::actInEditorOpenedBy(const std::function<void()> &input)
         auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
         if (!dialog)
             return; // the input opened nothing
-        const bool expectLines = m_expected.common == Common::TextLines;
+        const bool expectLines = m_expected.common == CommonDisplay::TextElement;
         opened = expectLines ? static_cast<QDialog *>(m_editor.lines)
                              : static_cast<QDialog *>(m_editor.data);
         actInValueEditor(opened, expectLines, ending);
@@ -154,25 +148,15 @@ void UserSession::actInValueEditor(QDialog *dialog, bool lines, int ending)
         }
     }
 
-    switch (ending) {
-    case 0:
-        log(QStringLiteral("  OK"));
-        QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("OKButton")),
-                          Qt::LeftButton);
-        break;
-    case 1:
-        log(QStringLiteral("  Abbrechen"));
-        QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("CancelButton")),
-                          Qt::LeftButton);
-        break;
-    case 2:
-        log(QStringLiteral("  Schließfeld"));
+    static const char *const Endings[] = {"OK", "Abbrechen", "Schließfeld", "Esc"};
+    log(QStringLiteral("  %1").arg(QString::fromUtf8(Endings[ending])));
+    if (ending < 2) {
+        const auto name = ending == 0 ? QStringLiteral("OKButton") : QStringLiteral("CancelButton");
+        QTest::mouseClick(dialog->findChild<QPushButton *>(name), Qt::LeftButton);
+    } else if (ending == 2) {
         dialog->close();
-        break;
-    default:
-        log(QStringLiteral("  Esc"));
+    } else {
         QTest::keyClick(dialog, Qt::Key_Escape);
-        break;
     }
 }
 

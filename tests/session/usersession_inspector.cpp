@@ -4,6 +4,7 @@
 #include "usersession.h"
 
 #include "inspector/valuelist.h"
+#include "inspectorlists.h"
 #include "usersessioninput.h"
 
 #include <QAction>
@@ -14,22 +15,9 @@
 #include <QTabBar>
 #include <QWheelEvent>
 
+#include <tuple>
+
 namespace talvex::test {
-
-namespace {
-
-// The open in-place editor of a list's value cell, or nullptr.
-QWidget *openEditorOf(ValueListEditor *list, int item)
-{
-    const QRect cell = list->visualRect(list->model()->index(item, 1));
-    for (QWidget *child : list->viewport()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-        if (child->isVisible() && child->geometry() == cell)
-            return child;
-    }
-    return nullptr;
-}
-
-} // namespace
 
 void UserSession::turnWheel()
 {
@@ -63,12 +51,10 @@ void UserSession::turnWheel()
                       false);
     QApplication::sendEvent(target, &wheel);
     // The wheel picks the neighbouring entry or tab as a click would.
-    if (inspector.ComboBox->currentIndex() != entry) {
-        m_expected.selectedEntry = inspector.ComboBox->currentIndex();
-        m_expected.showElement(m_expected.entryNumber(m_expected.selectedEntry));
-    } else if (inspector.CellTabBar->currentIndex() != tab) {
+    if (inspector.ComboBox->currentIndex() != entry)
+        m_expected.selectEntry(inspector.ComboBox->currentIndex());
+    else if (inspector.CellTabBar->currentIndex() != tab)
         m_expected.chooseTab(inspector.CellTabBar->currentIndex());
-    }
 }
 
 void UserSession::resizeInspector()
@@ -87,8 +73,7 @@ void UserSession::pickEntry()
     if (chance(70)) {
         const int index = uniform(0, combo->count() - 1);
         log(QStringLiteral("Elementliste: Wahl von Eintrag %1").arg(index));
-        m_expected.selectedEntry = index;
-        m_expected.showElement(m_expected.entryNumber(index));
+        m_expected.selectEntry(index);
         combo->setCurrentIndex(index);
         m_editor.inspector->ComboBoxChange(index);
         return;
@@ -109,18 +94,15 @@ void UserSession::pickEntry()
         for (QChar c : digits) {
             const int shown = combo->currentIndex();
             typeCharacter(combo, c);
-            if (combo->currentIndex() != shown) {
-                m_expected.selectedEntry = combo->currentIndex();
-                m_expected.showElement(m_expected.entryNumber(m_expected.selectedEntry));
-            }
+            if (combo->currentIndex() != shown)
+                m_expected.selectEntry(combo->currentIndex());
         }
         return;
     }
-    static const std::array<std::pair<Qt::Key, const char *>, 4> Keys = {
-        {{Qt::Key_Down, "Pfeil ab"},
-         {Qt::Key_Up, "Pfeil auf"},
-         {Qt::Key_Home, "Pos1"},
-         {Qt::Key_End, "Ende"}}};
+    static const std::pair<Qt::Key, const char *> Keys[] = {{Qt::Key_Down, "Pfeil ab"},
+                                                            {Qt::Key_Up, "Pfeil auf"},
+                                                            {Qt::Key_Home, "Pos1"},
+                                                            {Qt::Key_End, "Ende"}};
     const auto &[key, name] = Keys[std::size_t(uniform(0, 3))];
     log(QStringLiteral("Elementliste: Taste %1").arg(QString::fromUtf8(name)));
     const int last = combo->count() - 1;
@@ -128,10 +110,8 @@ void UserSession::pickEntry()
                       : key == Qt::Key_Up   ? std::max(before - 1, 0)
                       : key == Qt::Key_Home ? 0
                                             : last;
-    if (after != before) {
-        m_expected.selectedEntry = after;
-        m_expected.showElement(m_expected.entryNumber(after));
-    }
+    if (after != before)
+        m_expected.selectEntry(after);
     QTest::keyClick(combo, key);
 }
 
@@ -153,13 +133,9 @@ void UserSession::typeInto(QLineEdit *editor, bool paste)
     } else if (chance(15)) {
         commitAsInputMethod(edit);
     } else {
-        static const std::array<std::pair<Qt::Key, const char *>, 6> Keys = {
-            {{Qt::Key_Backspace, "Rück"},
-             {Qt::Key_Delete, "Entf"},
-             {Qt::Key_Left, "links"},
-             {Qt::Key_Right, "rechts"},
-             {Qt::Key_Home, "Pos1"},
-             {Qt::Key_End, "Ende"}}};
+        static const std::pair<Qt::Key, const char *> Keys[] = {
+            {Qt::Key_Backspace, "Rück"}, {Qt::Key_Delete, "Entf"}, {Qt::Key_Left, "links"},
+            {Qt::Key_Right, "rechts"},   {Qt::Key_Home, "Pos1"},   {Qt::Key_End, "Ende"}};
         QString typed;
         const int count = uniform(1, 6);
         for (int i = 0; i < count && isEditorOpen(edit); ++i) {
@@ -180,29 +156,21 @@ void UserSession::typeInto(QLineEdit *editor, bool paste)
     }
     if (!isEditorOpen(edit))
         return;
-    switch (uniform(0, 9)) {
-    case 0:
-    case 1:
-    case 2:
-    case 3:
+    // Four times in ten the value is entered, three times the editor is left by a key.
+    static const std::tuple<Qt::Key, Qt::KeyboardModifier, const char *> Leaving[] = {
+        {Qt::Key_Escape, Qt::NoModifier, "Esc"},
+        {Qt::Key_Tab, Qt::NoModifier, "Tab"},
+        {Qt::Key_Backtab, Qt::ShiftModifier, "Umschalt+Tab"}};
+    const int ending = uniform(0, 9);
+    if (ending <= 3) {
         log(QStringLiteral("  Eingabe"));
         actInEditorOpenedBy([&] { QTest::keyClick(edit, Qt::Key_Return); });
-        break;
-    case 4:
-        log(QStringLiteral("  Esc"));
-        QTest::keyClick(edit, Qt::Key_Escape);
-        break;
-    case 5:
-        log(QStringLiteral("  Tab"));
-        QTest::keyClick(edit, Qt::Key_Tab);
-        break;
-    case 6:
-        log(QStringLiteral("  Umschalt+Tab"));
-        QTest::keyClick(edit, Qt::Key_Backtab, Qt::ShiftModifier);
-        break;
-    default:
+    } else if (ending <= 6) {
+        const auto &[key, modifier, name] = Leaving[std::size_t(ending - 4)];
+        log(QStringLiteral("  %1").arg(QString::fromUtf8(name)));
+        QTest::keyClick(edit, key, modifier);
+    } else {
         log(QStringLiteral("  Editor bleibt offen"));
-        break;
     }
 }
 
@@ -224,10 +192,10 @@ void UserSession::typeIntoValue(bool paste)
             .arg(list->key(item)));
     // A click on the value cell opens its editor.
     list->setCurrentCell(item, 1);
-    QWidget *editor = openEditorOf(list, item);
+    QWidget *editor = editorOf(list, item);
     if (!editor) {
         list->editItem(list->item(item, 1));
-        editor = openEditorOf(list, item);
+        editor = editorOf(list, item);
     }
     if (auto *combo = qobject_cast<QComboBox *>(editor)) {
         const bool down = chance(50);
@@ -257,14 +225,9 @@ void UserSession::writeWholeValue()
             editable.push_back(i);
     if (editable.empty())
         return;
-    static const QStringList Samples = {QStringLiteral("07"),     QStringLiteral(" 12 "),
-                                        QStringLiteral(",5"),     QStringLiteral("2,"),
-                                        QStringLiteral("12,345"), QStringLiteral("-3"),
-                                        QStringLiteral("+4"),     QStringLiteral("99999999999"),
-                                        QStringLiteral("1,2,3"),  QString(),
-                                        QStringLiteral("   "),    QStringLiteral("\t5\n"),
-                                        QStringLiteral("abc"),    QStringLiteral("3,05"),
-                                        QStringLiteral("-,5"),    QStringLiteral("0")};
+    static const QStringList Samples =
+        QStringLiteral("07| 12 |,5|2,|12,345|-3|+4|99999999999|1,2,3||   |\t5\n|abc|3,05|-,5|0")
+            .split(QLatin1Char('|'));
     const int item = editable[std::size_t(uniform(0, int(editable.size()) - 1))];
     const QString text =
         chance(60) ? Samples.at(uniform(0, int(Samples.size()) - 1)) : randomText(6, true);
@@ -305,13 +268,9 @@ void UserSession::navigateList()
     ValueListEditor *list = chance(50) ? inspector.ElementValueList : inspector.CommonValueList;
     if (list->itemCount() == 0)
         return;
-    static const std::array<std::pair<Qt::Key, const char *>, 6> Keys = {
-        {{Qt::Key_Down, "Pfeil ab"},
-         {Qt::Key_Up, "Pfeil auf"},
-         {Qt::Key_Tab, "Tab"},
-         {Qt::Key_Backtab, "Umschalt+Tab"},
-         {Qt::Key_F2, "F2"},
-         {Qt::Key_Escape, "Esc"}}};
+    static const std::pair<Qt::Key, const char *> Keys[] = {
+        {Qt::Key_Down, "Pfeil ab"},        {Qt::Key_Up, "Pfeil auf"}, {Qt::Key_Tab, "Tab"},
+        {Qt::Key_Backtab, "Umschalt+Tab"}, {Qt::Key_F2, "F2"},        {Qt::Key_Escape, "Esc"}};
     count("Liste per Tasten");
     list->setCurrentCell(uniform(0, list->itemCount() - 1), 1);
     QString typed;
@@ -338,7 +297,7 @@ void UserSession::closeInspector()
         return;
     count("Inspektor geschlossen");
     log(QStringLiteral("Inspektor: Schließfeld"));
-    m_expected.toggleInspector();
+    m_expected.inspectorVisible = !m_expected.inspectorVisible;
     m_editor.inspector->close();
 }
 
@@ -346,7 +305,7 @@ void UserSession::toggleInspector()
 {
     count("Merkmal-Einsteller");
     log(QStringLiteral("Werkzeuge > Merkmal-Einsteller"));
-    m_expected.toggleInspector();
+    m_expected.inspectorVisible = !m_expected.inspectorVisible;
     m_editor.main->findChild<QAction *>(QStringLiteral("AttributeInspect"))->trigger();
 }
 

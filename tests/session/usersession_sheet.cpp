@@ -26,25 +26,16 @@ enum class MoveEffect
 
 MoveEffect moveEffect(const QWidget *target)
 {
-    static const QStringList Erasing = {
-        QStringLiteral("TalvexForm"),       QStringLiteral("TopPanel"),
-        QStringLiteral("LeftPanel"),        QStringLiteral("LeftTopToolBar"),
-        QStringLiteral("LeftBotToolBar"),   QStringLiteral("MidPanel"),
-        QStringLiteral("eSelectImg"),       QStringLiteral("RightPanel"),
-        QStringLiteral("CoolBar"),          QStringLiteral("ComponToolBar"),
-        QStringLiteral("ForegroundPanel"),  QStringLiteral("InspectForm"),
-        QStringLiteral("ComponTopPanel"),   QStringLiteral("ComponLabel"),
-        QStringLiteral("ElementValueList"), QStringLiteral("CommonValueList"),
-        QStringLiteral("CellValueList")};
-    static const QStringList Keeping = {
-        QStringLiteral("wSelectImg"),     QStringLiteral("vSelectImg"),
-        QStringLiteral("VorqLogo"),       QStringLiteral("StatusBar"),
-        QStringLiteral("StatusPanel0"),   QStringLiteral("StatusPanel1"),
-        QStringLiteral("StatusPanel2"),   QStringLiteral("StatusPanel3"),
-        QStringLiteral("ComboBox"),       QStringLiteral("CellPanel"),
-        QStringLiteral("CommonLabel"),    QStringLiteral("CellTabBar"),
-        QStringLiteral("CellTabControl"), QStringLiteral("CellTopPanel"),
-        QStringLiteral("CellImg")};
+    static const QStringList Erasing =
+        QStringLiteral("TalvexForm TopPanel LeftPanel LeftTopToolBar LeftBotToolBar MidPanel "
+                       "eSelectImg RightPanel CoolBar ComponToolBar ForegroundPanel InspectForm "
+                       "ComponTopPanel ComponLabel ElementValueList CommonValueList CellValueList")
+            .split(QLatin1Char(' '));
+    static const QStringList Keeping =
+        QStringLiteral("wSelectImg vSelectImg VorqLogo StatusBar StatusPanel0 StatusPanel1 "
+                       "StatusPanel2 StatusPanel3 ComboBox CellPanel CommonLabel CellTabBar "
+                       "CellTabControl CellTopPanel CellImg")
+            .split(QLatin1Char(' '));
     QString name = target->objectName();
     // The lists' viewports carry the lists' handling.
     if (name == QStringLiteral("qt_scrollarea_viewport") && target->parentWidget())
@@ -163,26 +154,19 @@ void UserSession::clickSheet()
     const bool throughX = modifiers == Qt::NoModifier && canClickThroughX(m_editor.sheet(), at);
     if (throughX)
         m_expected.moveOnSheet(at);
-    count(button == Qt::LeftButton    ? "Klick links"
-          : button == Qt::RightButton ? "Klick rechts"
-                                      : "Klick Mitte");
+    ++m_counts[QStringLiteral("Klick %1").arg(buttonName(button)).toStdString()];
     log(QStringLiteral("Klick %1 auf das Blatt bei %2,%3%4")
             .arg(buttonName(button))
             .arg(at.x())
             .arg(at.y())
             .arg(throughX ? QStringLiteral(" (X)") : QString()));
     if (button == Qt::LeftButton) {
-        if (m_expected.pressed != PointerTool)
-            count("Setzversuch");
-        if (const std::optional<PlacedElement> placed = m_expected.leftClick(at)) {
-            placeTiles(*placed);
-            count("gesetzt");
+        if (const std::optional<PlacedElement> placed = leftClick(at, true))
             log(QStringLiteral("  erwartet: %1 Nr. %2 bei %3,%4")
                     .arg(placed->name)
                     .arg(placed->number)
                     .arg(placed->x)
                     .arg(placed->y));
-        }
     } else if (button == Qt::RightButton) {
         m_expected.menuOpen = m_expected.orientMenuOffered();
     }
@@ -190,6 +174,18 @@ void UserSession::clickSheet()
         clickThroughX(m_editor.sheet(), button, at);
     else
         sendClick(m_editor.sheet(), button, modifiers, at);
+}
+
+std::optional<PlacedElement> UserSession::leftClick(QPoint at, bool attempt)
+{
+    if (attempt && m_expected.pressed != PointerTool)
+        count("Setzversuch");
+    const std::optional<PlacedElement> placed = m_expected.leftClick(at);
+    if (placed) {
+        placeTiles(*placed);
+        count("gesetzt");
+    }
+    return placed;
 }
 
 void UserSession::placeTiles(const PlacedElement &element)
@@ -212,12 +208,8 @@ void UserSession::doubleClickSheet()
     count("Doppelklick");
     log(QStringLiteral("Doppelklick links auf das Blatt bei %1,%2").arg(at.x()).arg(at.y()));
     // The second press of a double click arrives as a double-click event.
-    for (int press = 0; press < 2; ++press) {
-        if (const std::optional<PlacedElement> placed = m_expected.leftClick(at)) {
-            placeTiles(*placed);
-            count("gesetzt");
-        }
-    }
+    for (int press = 0; press < 2; ++press)
+        leftClick(at, false);
     QWidget *sheet = m_editor.sheet();
     const QPointF global = sheet->mapToGlobal(QPointF(at));
     const QEvent::Type types[] = {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
@@ -237,14 +229,8 @@ void UserSession::dragOnSheet()
     QPoint at = sheetPoint();
     count("Ziehen");
     QString path = QStringLiteral("%1,%2").arg(at.x()).arg(at.y());
-    if (button == Qt::LeftButton) {
-        if (m_expected.pressed != PointerTool)
-            count("Setzversuch");
-        if (const std::optional<PlacedElement> placed = m_expected.leftClick(at)) {
-            placeTiles(*placed);
-            count("gesetzt");
-        }
-    }
+    if (button == Qt::LeftButton)
+        leftClick(at, true);
     auto send = [&](QEvent::Type type, Qt::MouseButtons held) {
         QMouseEvent event(type, QPointF(at), sheet->mapToGlobal(QPointF(at)),
                           type == QEvent::MouseMove ? Qt::NoButton : button, held, Qt::NoModifier);
@@ -270,21 +256,13 @@ void UserSession::clickPanelBorder()
     const QRect inner = m_editor.sheet()->geometry();
     const int right = panel->width() - 1;
     const int bottom = panel->height() - 1;
-    QPoint at;
-    switch (uniform(0, 3)) {
-    case 0:
-        at = QPoint(uniform(0, right), uniform(0, inner.top() - 1));
-        break;
-    case 1:
-        at = QPoint(uniform(0, right), uniform(inner.bottom() + 1, bottom));
-        break;
-    case 2:
-        at = QPoint(uniform(0, inner.left() - 1), uniform(0, bottom));
-        break;
-    default:
-        at = QPoint(uniform(inner.right() + 1, right), uniform(0, bottom));
-        break;
-    }
+    // Above, below, left of and right of the sheet: the ranges of x and y.
+    const int sides[4][4] = {{0, right, 0, inner.top() - 1},
+                             {0, right, inner.bottom() + 1, bottom},
+                             {0, inner.left() - 1, 0, bottom},
+                             {inner.right() + 1, right, 0, bottom}};
+    const int *side = sides[uniform(0, 3)];
+    const QPoint at(uniform(side[0], side[1]), uniform(side[2], side[3]));
     const Qt::MouseButton button = chance(70) ? Qt::LeftButton : Qt::MiddleButton;
     count("Klick Rand");
     log(QStringLiteral("Klick %1 auf den Blattrand bei %2,%3")

@@ -8,6 +8,8 @@
 #include <QScreen>
 #include <QTest>
 
+#include <utility>
+
 namespace talvex::test {
 
 namespace {
@@ -22,28 +24,14 @@ Qt::Key keyOf(QChar c)
         return Qt::Key(Qt::Key_A + (u - 'a'));
     if (u >= 'A' && u <= 'Z')
         return Qt::Key(Qt::Key_A + (u - 'A'));
-    switch (u) {
-    case ',':
-        return Qt::Key_Comma;
-    case '.':
-        return Qt::Key_Period;
-    case ' ':
-        return Qt::Key_Space;
-    case '-':
-        return Qt::Key_Minus;
-    case '+':
-        return Qt::Key_Plus;
-    case '\t':
-        return Qt::Key_Tab;
-    case '\n':
-        return Qt::Key_Return;
-    case u'ä':
-        return Qt::Key_Adiaeresis;
-    case u'ß':
-        return Qt::Key_ssharp;
-    default:
-        return Qt::Key_unknown;
-    }
+    static const std::pair<char16_t, Qt::Key> Others[] = {
+        {u',', Qt::Key_Comma},   {u'.', Qt::Key_Period},     {u' ', Qt::Key_Space},
+        {u'-', Qt::Key_Minus},   {u'+', Qt::Key_Plus},       {u'\t', Qt::Key_Tab},
+        {u'\n', Qt::Key_Return}, {u'ä', Qt::Key_Adiaeresis}, {u'ß', Qt::Key_ssharp}};
+    for (const auto &[character, key] : Others)
+        if (u == character)
+            return key;
+    return Qt::Key_unknown;
 }
 
 // Counts the mouse presses and releases a widget receives, to know when a click from outside
@@ -141,14 +129,9 @@ void sendClick(QWidget *widget, Qt::MouseButton button, Qt::KeyboardModifiers mo
 
 QString buttonName(Qt::MouseButton button)
 {
-    switch (button) {
-    case Qt::LeftButton:
-        return QStringLiteral("links");
-    case Qt::RightButton:
-        return QStringLiteral("rechts");
-    default:
-        return QStringLiteral("Mitte");
-    }
+    return button == Qt::LeftButton    ? QStringLiteral("links")
+           : button == Qt::RightButton ? QStringLiteral("rechts")
+                                       : QStringLiteral("Mitte");
 }
 
 // Makes control characters and blanks readable in the log.
