@@ -212,11 +212,22 @@ QStringList CoherenceCheck::problems() const
 
 QStringList CoherenceCheck::screenProblems() const
 {
-    const bool realDisplay = QGuiApplication::platformName() != QLatin1String("offscreen");
+    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+        return sheetOnScreenProblems(false);
     // A real display repaints what a moved or closed window uncovered after the server's
-    // exposure events: those are let in first.
-    if (realDisplay)
-        QTest::qWait(50);
+    // exposure events, which come late on a loaded machine: the sheet has a while to catch up.
+    QStringList problems;
+    (void)QTest::qWaitFor(
+        [&] {
+            problems = sheetOnScreenProblems(true);
+            return problems.isEmpty();
+        },
+        2000);
+    return problems;
+}
+
+QStringList CoherenceCheck::sheetOnScreenProblems(bool realDisplay) const
+{
     const QWidget *view = m_editor.main->sheetView();
     const QWidget *window = view->window();
     const QPoint origin = view->mapTo(window, QPoint(0, 0));

@@ -32,6 +32,7 @@ public:
     QStringList screenProblems() const;
 
 private:
+    QStringList sheetOnScreenProblems(bool realDisplay) const;
     void checkPalette(QStringList &out) const;
     void checkSheet(QStringList &out) const;
     void checkModel(QStringList &out) const;

@@ -106,9 +106,10 @@ void clickThroughX(QWidget *widget, Qt::MouseButton button, QPoint position)
     ClickCounter counter(widget);
     xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(global.x()),
              QString::number(global.y()), QStringLiteral("click"), QString::number(number)});
-    // The release goes to a popup menu that the press opened, so it is waited for briefly. A
-    // click that does not arrive shows up in the next coherence check.
-    if (QTest::qWaitFor([&] { return counter.presses > 0; }, 2000))
+    // The press may come late on a loaded machine. The release goes to a popup menu that the
+    // press opened, so it is waited for briefly. A click that does not arrive shows up in the
+    // next coherence check.
+    if (QTest::qWaitFor([&] { return counter.presses > 0; }, 10000))
         (void)QTest::qWaitFor([&] { return counter.releases > 0; }, 100);
     parkPointer();
     QCoreApplication::processEvents();
