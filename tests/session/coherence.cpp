@@ -245,8 +245,11 @@ QStringList CoherenceCheck::sheetOnScreenProblems(bool realDisplay) const
         for (const QWidget *other : QApplication::topLevelWidgets()) {
             if (other == window || !other->isVisible())
                 continue;
-            // The window manager's border may lie a pixel or two beyond the frame Qt knows.
+            // The window manager's border may lie a pixel or two beyond the frame Qt knows, and
+            // Qt's frame of a window shown again can be the one from before: the frame the
+            // window system reports counts too.
             const QRect covered = other->frameGeometry()
+                                      .united(FrameFollower::outerGeometry(other))
                                       .adjusted(-2, -2, 2, 2)
                                       .intersected(sheet)
                                       .translated(-sheet.topLeft());
@@ -258,10 +261,28 @@ QStringList CoherenceCheck::sheetOnScreenProblems(bool realDisplay) const
         return {QStringLiteral("Blatt auf dem Bildschirm hat die Größe %1x%2")
                     .arg(shown.width())
                     .arg(shown.height())};
-    if (const auto at = firstDifferenceOutside(shown, fore, QRect()))
-        return {QStringLiteral("Blatt auf dem Bildschirm zeigt bei (%1,%2) altes Bild")
+    if (const auto at = firstDifferenceOutside(shown, fore, QRect())) {
+        // Which windows stood where, to tell a stale sheet from a window not accounted for.
+        QStringList windows;
+        for (const QWidget *other : QApplication::topLevelWidgets()) {
+            if (other->isVisible()) {
+                const QRect outer = FrameFollower::outerGeometry(other);
+                windows << QStringLiteral("%1 %2,%3 %4x%5")
+                               .arg(other->objectName())
+                               .arg(outer.x())
+                               .arg(outer.y())
+                               .arg(outer.width())
+                               .arg(outer.height());
+            }
+        }
+        return {QStringLiteral("Blatt auf dem Bildschirm zeigt bei (%1,%2) altes Bild; Blatt bei "
+                               "%3,%4; Fenster: %5")
                     .arg(at->x())
-                    .arg(at->y())};
+                    .arg(at->y())
+                    .arg(view->mapToGlobal(QPoint(0, 0)).x())
+                    .arg(view->mapToGlobal(QPoint(0, 0)).y())
+                    .arg(windows.join(QStringLiteral(", ")))};
+    }
     return {};
 }
 
