@@ -3,9 +3,9 @@
 #include "mainwindow/sheetview.h"
 #include "model/attributes.h"
 #include "model/elementmodel.h"
+#include "widgets/accessibility.h"
 
 #include <QAccessibleWidget>
-#include <QPointer>
 #include <QWindow>
 
 #include <map>
@@ -21,29 +21,7 @@ QRect globalRect(const QWidget *view, const QRect &local)
 }
 
 // A child of the sheet that is no widget: an element or the keyboard pointer's cell.
-class SheetPartAccessible : public QAccessibleInterface
-{
-public:
-    explicit SheetPartAccessible(SheetView *view)
-        : m_view(view)
-    {}
-
-    bool isValid() const override { return m_view; }
-    QObject *object() const override { return nullptr; }
-    QWindow *window() const override { return m_view ? m_view->window()->windowHandle() : nullptr; }
-    QAccessibleInterface *parent() const override
-    {
-        return m_view ? QAccessible::queryAccessibleInterface(m_view.data()) : nullptr;
-    }
-    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface *child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
-    void setText(QAccessible::Text, const QString &) override {}
-
-protected:
-    QPointer<SheetView> m_view;
-};
+using SheetPartAccessible = WidgetPartAccessible<SheetView>;
 
 class SheetElementAccessible : public SheetPartAccessible
 {
@@ -55,13 +33,13 @@ public:
 
     bool isValid() const override
     {
-        return m_view && m_view->model().elements.at(m_number).number == m_number;
+        return m_owner && m_owner->model().elements.at(m_number).number == m_number;
     }
     QString text(QAccessible::Text t) const override
     {
         if (!isValid())
             return {};
-        const Element &element = m_view->model().elements.at(m_number);
+        const Element &element = m_owner->model().elements.at(m_number);
         switch (t) {
         case QAccessible::Name:
             return QString::fromStdString(elementListEntry(element));
@@ -75,8 +53,8 @@ public:
     {
         if (!isValid())
             return {};
-        const PixelRect r = m_view->model().elements.at(m_number).pixelRect();
-        return globalRect(m_view, QRect(QPoint(r.left, r.top), QPoint(r.right, r.bottom)));
+        const PixelRect r = m_owner->model().elements.at(m_number).pixelRect();
+        return globalRect(m_owner, QRect(QPoint(r.left, r.top), QPoint(r.right, r.bottom)));
     }
     QAccessible::Role role() const override { return QAccessible::Graphic; }
     QAccessible::State state() const override
@@ -106,9 +84,9 @@ public:
 
     QString text(QAccessible::Text t) const override
     {
-        if (!m_view || t != QAccessible::Name)
+        if (!m_owner || t != QAccessible::Name)
             return {};
-        return m_frozen ? m_name : m_view->keyboardPointerText();
+        return m_frozen ? m_name : m_owner->keyboardPointerText();
     }
     QRect rect() const override { return m_frozen ? m_rect : liveRect(); }
     QAccessible::Role role() const override { return QAccessible::Cell; }
@@ -116,7 +94,7 @@ public:
     {
         QAccessible::State state;
         state.focusable = true;
-        state.focused = !m_frozen && m_view && m_view->hasFocus();
+        state.focused = !m_frozen && m_owner && m_owner->hasFocus();
         state.readOnly = true;
         return state;
     }
@@ -124,10 +102,10 @@ public:
 private:
     QRect liveRect() const
     {
-        if (!m_view)
+        if (!m_owner)
             return {};
-        const SheetPointer &pointer = m_view->keyboardPointer();
-        return globalRect(m_view, QRect(pointer.x(), pointer.y(), CellSize, CellSize));
+        const SheetPointer &pointer = m_owner->keyboardPointer();
+        return globalRect(m_owner, QRect(pointer.x(), pointer.y(), CellSize, CellSize));
     }
 
     QString m_name;

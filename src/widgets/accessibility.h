@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAccessible>
+#include <QPointer>
 #include <QVariant>
 
 #include <typeinfo>
@@ -27,5 +28,35 @@ void exposeAs(Widget *widget)
     });
     widget->setProperty(typeid(Face).name(), true);
 }
+
+// An accessible child of a widget that is no widget itself, such as a list entry or a cell: it
+// has no children and takes no text. Valid while its owner lives.
+template<typename Widget>
+class WidgetPartAccessible : public QAccessibleInterface
+{
+public:
+    explicit WidgetPartAccessible(Widget *owner)
+        : m_owner(owner)
+    {}
+
+    bool isValid() const override { return m_owner; }
+    QObject *object() const override { return nullptr; }
+    QWindow *window() const override
+    {
+        return m_owner ? m_owner->window()->windowHandle() : nullptr;
+    }
+    QAccessibleInterface *parent() const override
+    {
+        return m_owner ? QAccessible::queryAccessibleInterface(m_owner.data()) : nullptr;
+    }
+    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    void setText(QAccessible::Text, const QString &) override {}
+
+protected:
+    QPointer<Widget> m_owner;
+};
 
 } // namespace talvex

@@ -6,45 +6,30 @@
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QComboBox>
-#include <QPointer>
 
 namespace talvex {
 
 namespace {
 
 // The entry a combo box shows, as a child that takes the accessible focus.
-class ComboBoxEntryAccessible : public QAccessibleInterface
+class ComboBoxEntryAccessible : public WidgetPartAccessible<QComboBox>
 {
 public:
     ComboBoxEntryAccessible(QComboBox *comboBox, int index)
-        : m_comboBox(comboBox)
+        : WidgetPartAccessible(comboBox)
         , m_index(index)
     {}
 
-    bool isValid() const override { return m_comboBox && m_index < m_comboBox->count(); }
-    QObject *object() const override { return nullptr; }
-    QWindow *window() const override
-    {
-        return m_comboBox ? m_comboBox->window()->windowHandle() : nullptr;
-    }
-    QAccessibleInterface *parent() const override
-    {
-        return m_comboBox ? QAccessible::queryAccessibleInterface(m_comboBox.data()) : nullptr;
-    }
-    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface *child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
-    void setText(QAccessible::Text, const QString &) override {}
+    bool isValid() const override { return m_owner && m_index < m_owner->count(); }
     QString text(QAccessible::Text t) const override
     {
-        return isValid() && t == QAccessible::Name ? m_comboBox->itemText(m_index) : QString();
+        return isValid() && t == QAccessible::Name ? m_owner->itemText(m_index) : QString();
     }
     QRect rect() const override
     {
-        if (!m_comboBox)
+        if (!m_owner)
             return {};
-        return QRect(m_comboBox->mapToGlobal(QPoint(0, 0)), m_comboBox->size());
+        return QRect(m_owner->mapToGlobal(QPoint(0, 0)), m_owner->size());
     }
     QAccessible::Role role() const override { return QAccessible::ListItem; }
     QAccessible::State state() const override
@@ -53,15 +38,14 @@ public:
         state.focusable = true;
         state.selectable = true;
         state.readOnly = true;
-        if (isValid() && m_comboBox->currentIndex() == m_index) {
+        if (isValid() && m_owner->currentIndex() == m_index) {
             state.selected = true;
-            state.focused = m_comboBox->hasFocus();
+            state.focused = m_owner->hasFocus();
         }
         return state;
     }
 
 private:
-    QPointer<QComboBox> m_comboBox;
     int m_index;
 };
 
